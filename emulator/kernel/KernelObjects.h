@@ -32,6 +32,9 @@ struct KernelObjects {
     std::map<std::wstring, std::weak_ptr<EventState>> named_events;
     // Called whenever an event is set, e.g. so the device applies a changed backlight.
     std::vector<std::function<void(const EventState&)>> set_hooks;
+    // CloseHandle offers a handle that is not a kernel object to these (files, find handles...);
+    // the first that owns it closes it and answers true.
+    std::vector<std::function<bool(void*)>> close_handlers;
 };
 
 }  // namespace emu
