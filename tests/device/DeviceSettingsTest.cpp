@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "device/DeviceSettings.h"
+#include "support/TempDir.h"
+
+namespace emu {
+namespace {
+
+TEST(DeviceSettings, ReadsEveryKey) {
+    DeviceSettings settings;
+    std::string error;
+    ASSERT_TRUE(parse_device_settings("# status\r\n"
+                                      "ac = off\r\n"
+                                      "battery=80\n"
+                                      "\n"
+                                      "; memory\n"
+                                      "memory=40\n"
+                                      "store_size=16000000\n"
+                                      "store_free=0x4C4B40\n"
+                                      "oem=Compaq iPAQ H3600 \xC3\xA9\n"
+                                      "language=0x0411",
+                                      settings, error))
+        << error;
+    EXPECT_EQ(settings.ac_line, AcLine::Offline);
+    EXPECT_EQ(settings.battery_percent, 80);
+    EXPECT_EQ(settings.memory_load, 40u);
+    EXPECT_EQ(settings.store_size, 16000000u);
+    EXPECT_EQ(settings.store_free, 5000000u);
+    EXPECT_EQ(settings.oem_info, L"Compaq iPAQ H3600 \u00E9");
+    EXPECT_EQ(settings.language, 0x0411);
+}
+
+TEST(DeviceSettings, UnknownStatusWords) {
+    DeviceSettings settings;
+    std::string error;
+    ASSERT_TRUE(parse_device_settings("ac=unknown\nbattery=unknown\n", settings, error)) << error;
+    EXPECT_EQ(settings.ac_line, AcLine::Unknown);
+    EXPECT_EQ(settings.battery_percent, BATTERY_PERCENTAGE_UNKNOWN);
+}
+
+TEST(DeviceSettings, BadLineIsNamedAndChangesNothing) {
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"battery=50\nbattery=101\n", "line 2: battery"},
+        {"memory=-1", "line 1: memory"},
+        {"ac=maybe", "line 1: ac"},
+        {"store_size=4294967296", "line 1: store_size"},
+        {"language=0x10000", "line 1: language"},
+        {"\nbattery 50", "line 2: expected key=value"},
+        {"batery=50", "line 1: unknown setting 'batery'"},
+        {"memory=40x", "line 1: memory"},
+        {"store_size=100\nstore_free=101", "store_free is larger than store_size"},
+    };
+    for (const auto& c : cases) {
+        DeviceSettings settings;
+        std::string error;
+        EXPECT_FALSE(parse_device_settings(c.text, settings, error)) << c.text;
+        EXPECT_NE(error.find(c.message), std::string::npos) << c.text << " -> " << error;
+        EXPECT_EQ(settings.battery_percent, DeviceSettings().battery_percent) << c.text;
+        EXPECT_EQ(settings.store_size, DeviceSettings().store_size) << c.text;
+    }
+}
+
+TEST(DeviceSettings, MissingFileKeepsDefaults) {
+    test::TempDir image;
+    DeviceSettings settings;
+    std::string error;
+    EXPECT_TRUE(load_device_settings(image.path(), settings, error));
+    EXPECT_TRUE(error.empty());
+    EXPECT_EQ(settings.oem_info, DeviceSettings().oem_info);
+}
+
+TEST(DeviceSettings, LoadsFromTheImageMetadataFolder) {
+    test::TempDir image;
+    std::filesystem::create_directories(image.path() / ".device");
+    std::ofstream(image.path() / ".device" / "settings.ini") << "battery=12\nmemory=3\n";
+    DeviceSettings settings;
+    std::string error;
+    ASSERT_TRUE(load_device_settings(image.path(), settings, error)) << error;
+    EXPECT_EQ(settings.battery_percent, 12);
+    EXPECT_EQ(settings.memory_load, 3u);
+    EXPECT_EQ(settings.store_size, DeviceSettings().store_size);
+}
+
+}  // namespace
+}  // namespace emu
