@@ -1,0 +1,112 @@
+// wsprintf with the platform's rules: %s is a wide string, %S a narrow one, and the
+// output stops at 1024 characters including the terminator.
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+#include <windows.h>
+
+namespace {
+
+constexpr std::size_t kLimit = 1024;
+
+struct Spec {
+    bool left = false, zero = false, alternate = false;
+    int width = 0, precision = -1;
+    char size = 0;  // 'h', 'l' or 0
+};
+
+void pad(std::wstring& out, const std::wstring& text, const Spec& spec) {
+    std::size_t width = spec.width > 0 ? static_cast<std::size_t>(spec.width) : 0;
+    std::size_t fill = width > text.size() ? width - text.size() : 0;
+    if (spec.left) out += text + std::wstring(fill, L' ');
+    else out += std::wstring(fill, spec.zero ? L'0' : L' ') + text;
+}
+
+std::wstring number(unsigned long value, int base, bool upper, bool negative, const Spec& spec) {
+    std::wstring digits;
+    const char* symbols = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    do {
+        digits.insert(digits.begin(), static_cast<wchar_t>(symbols[value % base]));
+        value /= base;
+    } while (value);
+    if (spec.precision > 0 && digits.size() < static_cast<std::size_t>(spec.precision))
+        digits.insert(0, spec.precision - digits.size(), L'0');
+    if (spec.alternate && base == 16) digits.insert(0, upper ? L"0X" : L"0x");
+    if (negative) digits.insert(digits.begin(), L'-');
+    return digits;
+}
+
+std::wstring text(const wchar_t* wide, const char* narrow, const Spec& spec) {
+    std::wstring s;
+    if (wide) s = wide;
+    else if (narrow)
+        for (const char* p = narrow; *p; ++p) s += static_cast<wchar_t>(static_cast<unsigned char>(*p));
+    else s = L"(null)";
+    if (spec.precision >= 0 && s.size() > static_cast<std::size_t>(spec.precision)) s.resize(spec.precision);
+    return s;
+}
+
+std::wstring format(const wchar_t* f, va_list args) {
+    std::wstring out;
+    while (*f) {
+        if (*f != L'%') {
+            out += *f++;
+            continue;
+        }
+        ++f;
+        Spec spec;
+        for (;; ++f) {
+            if (*f == L'-') spec.left = true;
+            else if (*f == L'0') spec.zero = true;
+            else if (*f == L'#') spec.alternate = true;
+            else break;
+        }
+        while (*f >= L'0' && *f <= L'9') spec.width = spec.width * 10 + (*f++ - L'0');
+        if (*f == L'.') {
+            spec.precision = 0;
+            for (++f; *f >= L'0' && *f <= L'9'; ++f) spec.precision = spec.precision * 10 + (*f - L'0');
+        }
+        if (*f == L'l' || *f == L'h') spec.size = static_cast<char>(*f++);
+        wchar_t kind = *f ? *f++ : L'\0';
+        switch (kind) {
+        case L'd':
+        case L'i': {
+            long v = spec.size == 'l' ? va_arg(args, long) : va_arg(args, int);
+            pad(out, number(v < 0 ? 0UL - static_cast<unsigned long>(v) : static_cast<unsigned long>(v), 10, false, v < 0, spec), spec);
+            break;
+        }
+        case L'u': pad(out, number(spec.size == 'l' ? va_arg(args, unsigned long) : va_arg(args, unsigned), 10, false, false, spec), spec); break;
+        case L'x':
+        case L'X': pad(out, number(spec.size == 'l' ? va_arg(args, unsigned long) : va_arg(args, unsigned), 16, kind == L'X', false, spec), spec); break;
+        case L'c': pad(out, std::wstring(1, static_cast<wchar_t>(va_arg(args, int))), spec); break;
+        case L'C': pad(out, std::wstring(1, static_cast<wchar_t>(static_cast<unsigned char>(va_arg(args, int)))), spec); break;
+        case L's':
+            if (spec.size == 'h') pad(out, text(nullptr, va_arg(args, const char*), spec), spec);
+            else pad(out, text(va_arg(args, const wchar_t*), nullptr, spec), spec);
+            break;
+        case L'S':
+            if (spec.size == 'l') pad(out, text(va_arg(args, const wchar_t*), nullptr, spec), spec);
+            else pad(out, text(nullptr, va_arg(args, const char*), spec), spec);
+            break;
+        case L'%': out += L'%'; break;
+        case L'\0': break;
+        default: out += kind;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+extern "C" int WINAPIV wsprintfW(LPWSTR out, LPCWSTR format_text, ...) {
+    if (!out || !format_text) return 0;
+    va_list args;
+    va_start(args, format_text);
+    std::wstring result = format(format_text, args);
+    va_end(args);
+    if (result.size() >= kLimit) result.resize(kLimit - 1);
+    result.copy(out, result.size());
+    out[result.size()] = L'\0';
+    return static_cast<int>(result.size());
+}

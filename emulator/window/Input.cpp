@@ -1,0 +1,31 @@
+// Stylus and key input from the host, routed to the window that takes it.
+#include "kernel/Device.h"
+#include "window/WindowManager.h"
+
+namespace emu {
+
+void WindowManager::stylus(UINT message, POINT screen) {
+    Window* target = capture();
+    if (!target) target = hit_test(screen);
+    if (!target || !target->thread) return;
+    POINT origin = client_origin(*target);
+    auto x = static_cast<WORD>(screen.x - origin.x);
+    auto y = static_cast<WORD>(screen.y - origin.y);
+    WPARAM buttons = message == WM_LBUTTONUP ? 0 : 1;  // MK_LBUTTON while the stylus is down
+    queue(*target->thread)
+        .input.push_back(MSG{target->handle, message, buttons, MAKELPARAM(x, y),
+                             static_cast<DWORD>(device_.clock.now_ms()), screen});
+}
+
+void WindowManager::key(UINT virtual_key, bool down) {
+    if (key_filter && key_filter(virtual_key, down)) return;
+    Window* target = focus();
+    if (!target) target = foreground();
+    if (!target || !target->thread) return;
+    LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001u);
+    queue(*target->thread)
+        .input.push_back(MSG{target->handle, static_cast<UINT>(down ? WM_KEYDOWN : WM_KEYUP), virtual_key, flags,
+                             static_cast<DWORD>(device_.clock.now_ms())});
+}
+
+}  // namespace emu
