@@ -1,0 +1,60 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <windef.h>
+
+namespace emu {
+
+struct RegistryValue {
+    std::wstring name;  // empty for the key's default value
+    DWORD type = 0;
+    std::vector<BYTE> data;
+};
+
+// One key of the registry tree. Names of keys and values are compared without regard to
+// case and kept as first written; children and values keep the order they were made in.
+struct RegistryKey {
+    std::wstring name;
+    std::wstring path;  // full path from its root, e.g. "HKEY_CURRENT_USER\Software"
+    std::vector<RegistryValue> values;
+    std::vector<std::shared_ptr<RegistryKey>> children;
+    bool deleted = false;  // open handles of a deleted key are refused
+
+    RegistryKey* child(std::wstring_view child_name) const;
+    std::shared_ptr<RegistryKey> shared_child(std::wstring_view child_name) const;
+    // The existing child, or a new one; `created` tells which.
+    std::shared_ptr<RegistryKey> make_child(std::wstring_view child_name, bool& created);
+    bool remove_child(std::wstring_view child_name);
+
+    const RegistryValue* value(std::wstring_view value_name) const;
+    void set_value(RegistryValue value);
+    bool remove_value(std::wstring_view value_name);
+};
+
+// REG_SZ data: the text's wide characters and a terminator, as the device stores them.
+std::vector<BYTE> string_data(std::wstring_view text);
+// The text of REG_SZ data, up to its first terminator.
+std::wstring string_of(const std::vector<BYTE>& data);
+
+// Splits "A\B\C" into its names; empty when a name is empty (doubled or outer backslashes).
+std::vector<std::wstring_view> split_key_path(std::wstring_view path);
+
+// The predefined roots, in the order of their handle values (0x80000000 + index).
+inline constexpr const wchar_t* kRootKeyNames[] = {L"HKEY_CLASSES_ROOT", L"HKEY_CURRENT_USER",
+                                                   L"HKEY_LOCAL_MACHINE", L"HKEY_USERS"};
+inline constexpr std::size_t kRootKeyCount = 4;
+
+// The whole tree: one key per predefined root.
+struct RegistryTree {
+    RegistryTree();
+    std::shared_ptr<RegistryKey> roots[kRootKeyCount];
+
+    // The root named at the start of `path` and the rest of the path, or null.
+    RegistryKey* root_of(std::wstring_view& path) const;
+    RegistryKey* find(std::wstring_view full_path) const;
+};
+
+}  // namespace emu
