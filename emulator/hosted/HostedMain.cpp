@@ -1,1 +1,32 @@
-int main() { return 0; }
+// main() of a hosted Win32 program: boots a fresh device, runs the program on it as
+// \Windows\<executable name>.exe and exits with its exit code.
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+
+#include <windows.h>
+
+#include "host/DeviceHost.h"
+#include "host/TemporaryFolder.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR command_line, int show);
+
+int main(int, char** argv) {
+    auto name = std::filesystem::path(argv[0]).filename().wstring();
+    auto path = L"\\Windows\\" + name + L".exe";
+    emu::TemporaryFolder folder;
+    std::string error;
+    auto host = emu::DeviceHost::boot(emu::BootOptions{folder.path()}, error);
+    if (!host) {
+        std::cerr << argv[0] << ": " << error << "\n";
+        return 1;
+    }
+    host->install(path, &WinMain);
+    host->start(path);
+    if (!host->wait_for_exit(3600 * 1000)) {
+        std::cerr << argv[0] << ": the program did not end\n";
+        return 1;
+    }
+    std::fflush(stdout);
+    return host->exit_code(path).value_or(1);
+}

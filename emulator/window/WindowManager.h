@@ -14,6 +14,7 @@ namespace emu {
 
 class Device;
 class DeviceThread;
+struct Process;
 
 // The device's window system: classes, the window tree and its z-order, visible regions
 // and invalidation, message queues and sending, focus, capture and input routing.
@@ -81,6 +82,8 @@ public:
     // Decides where a key goes before the focus window gets it (the shell and GAPI
     // install one); answers true when it has taken the key.
     std::function<bool(UINT virtual_key, bool down)> key_filter;
+    // The process that opened GAPI input, if any: its foreground window gets the hardware keys.
+    Process* input_owner = nullptr;
 
 private:
     std::vector<Window*>& siblings(const Window& window);

@@ -1,0 +1,76 @@
+// The program's entry and exit: the single-instance test, the bar window, the message
+// loop and the ordered shutdown.
+#include <windows.h>
+#include <gx.h>
+
+#include "app/ApplicationState.h"
+#include "app/BarWindow.h"
+#include "app/DebugMessage.h"
+
+namespace {
+
+// A start that finds the bar already running brings it back instead.
+bool ShowRunningInstance() {
+    HWND running = FindWindow(kBarClassName, kBarClassName);
+    if (!running) return false;
+    SetForegroundWindow(running);
+    ShowWindow(running, SW_SHOW);
+    return true;
+}
+
+// Every start of the program begins from the defaults; only the window registry, made
+// before the entry function, carries over.
+void ResetApplicationState() {
+    WindowRegistry* registry = appState.windowRegistry;
+    appState = ApplicationState();
+    appState.windowRegistry = registry;
+}
+
+bool RegisterBarClass(HINSTANCE instance) {
+    WNDCLASS wc = {};
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_NOCLOSE;
+    wc.lpfnWndProc = BarWindowProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = kBarClassName;
+    if (RegisterClass(&wc)) return true;
+    ReportRegisterClassFailure(kBarClassName);
+    return false;
+}
+
+int RunMessageLoop() {
+    MSG msg;
+    while (GetMessage(&msg, nullptr, 0, 0)) {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+void ShutDown() {
+    GXCloseDisplay();
+    GXCloseInput();
+    // FIXME: restore key 4, write the options and list files, destroy the command buttons,
+    // the strip and any open pop-up, release the lists.
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
+    appState.instance = instance;
+    if (ShowRunningInstance()) return 0;
+    ResetApplicationState();
+    appState.instance = instance;
+    if (!RegisterBarClass(instance)) return 0;
+    appState.bar = CreateWindowEx(0, kBarClassName, kBarClassName, WS_VISIBLE | WS_TABSTOP, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    // FIXME: read the options, the Start Menu directory (or end with its message box), dock
+    // the bar, save the keys' reset commands and assign key 4.
+    GXOpenDisplay(appState.bar, GX_FULLSCREEN);
+    GXOpenInput();
+    appState.defaultKeys = GXGetDefaultKeys(GX_NORMALKEYS);
+    UpdateWindow(appState.bar);
+    ShowWindow(appState.bar, show);
+    int exitCode = RunMessageLoop();
+    ShutDown();
+    return exitCode;
+}

@@ -1,0 +1,130 @@
+#include "host/DeviceHost.h"
+
+#include "gdi/Gdi.h"
+#include "host/Boot.h"
+#include "window/WindowManager.h"
+
+namespace emu {
+
+std::unique_ptr<DeviceHost> DeviceHost::boot(const BootOptions& options, std::string& error) {
+    auto device = assemble_device(options, error);
+    if (!device) return nullptr;
+    return std::unique_ptr<DeviceHost>(new DeviceHost(std::move(device)));
+}
+
+DeviceHost::~DeviceHost() { device_->power_off(); }
+
+void DeviceHost::install(std::wstring path, EntryFunction entry, std::span<const ResourceBlob> resources) {
+    std::unique_lock lock(device_->scheduler.mutex());
+    device_->install(std::move(path), entry, resources);
+}
+
+bool DeviceHost::start(std::wstring_view path, std::wstring command_line) {
+    std::unique_lock lock(device_->scheduler.mutex());
+    auto module = device_->find_module(path);
+    if (!module || !module->entry) return false;
+    device_->start_process(*module, std::move(command_line));
+    device_->scheduler.wait_idle(lock);
+    return true;
+}
+
+void DeviceHost::inject(const std::function<void(Device&)>& action) {
+    std::unique_lock lock(device_->scheduler.mutex());
+    action(*device_);
+    device_->scheduler.wait_idle(lock);
+}
+
+void DeviceHost::stylus_down(int x, int y) {
+    inject([&](Device& d) { d.windows->stylus(WM_LBUTTONDOWN, POINT{x, y}); });
+}
+
+void DeviceHost::stylus_move(int x, int y) {
+    inject([&](Device& d) { d.windows->stylus(WM_MOUSEMOVE, POINT{x, y}); });
+}
+
+void DeviceHost::stylus_up(int x, int y) {
+    inject([&](Device& d) { d.windows->stylus(WM_LBUTTONUP, POINT{x, y}); });
+}
+
+void DeviceHost::tap(int x, int y) {
+    stylus_down(x, y);
+    stylus_up(x, y);
+}
+
+void DeviceHost::key(UINT virtual_key) {
+    inject([&](Device& d) { d.windows->key(virtual_key, true); });
+    inject([&](Device& d) { d.windows->key(virtual_key, false); });
+}
+
+void DeviceHost::wait_idle() {
+    std::unique_lock lock(device_->scheduler.mutex());
+    device_->scheduler.wait_idle(lock);
+}
+
+void DeviceHost::advance(std::uint64_t ms) {
+    std::unique_lock lock(device_->scheduler.mutex());
+    auto& scheduler = device_->scheduler;
+    auto target = device_->clock.now_ms() + ms;
+    scheduler.wait_idle(lock);
+    for (auto next = scheduler.next_deadline(); next && *next <= target; next = scheduler.next_deadline()) {
+        device_->clock.advance_to(*next);
+        scheduler.wait_idle(lock);
+    }
+    device_->clock.advance_to(target);
+    scheduler.wait_idle(lock);
+}
+
+bool DeviceHost::wait_for_exit(std::uint64_t max_ms) {
+    std::unique_lock lock(device_->scheduler.mutex());
+    auto& scheduler = device_->scheduler;
+    auto limit = device_->clock.now_ms() + max_ms;
+    for (;;) {
+        if (device_->clock.mode() == Clock::Mode::Real) {
+            auto now = device_->clock.now_ms();
+            if (now >= limit) return device_->all_processes_ended();
+            scheduler.wait_idle_for(lock, limit - now);
+        } else {
+            scheduler.wait_idle(lock);
+        }
+        if (device_->all_processes_ended()) return true;
+        if (device_->clock.mode() == Clock::Mode::Real) continue;
+        auto next = scheduler.next_deadline();
+        if (!next || *next > limit) return false;
+        device_->clock.advance_to(*next);
+    }
+}
+
+std::optional<int> DeviceHost::exit_code(std::wstring_view path) {
+    std::unique_lock lock(device_->scheduler.mutex());
+    std::optional<int> code;
+    for (const auto& process : device_->processes())
+        if (process->ended && same_name(process->module->path, path)) code = process->exit_code;
+    return code;
+}
+
+std::vector<std::uint32_t> DeviceHost::screen() {
+    return inspect([](Device& d) { return d.gdi->displayed(); });
+}
+
+COLORREF DeviceHost::pixel(int x, int y) {
+    auto pixels = screen();
+    auto value = pixels.at(static_cast<std::size_t>(y) * Gdi::kScreenWidth + x);
+    return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
+
+bool DeviceHost::screenshot(const std::filesystem::path& file) {
+    return inspect([&](Device& d) { return d.gdi->write_png(file); });
+}
+
+void DeviceHost::shutdown(std::uint64_t max_ms) {
+    inject([](Device& d) {
+        for (auto w : d.windows->top_level())
+            if (w->thread) d.windows->post(*w->thread, MSG{w->handle, WM_CLOSE, 0, 0});
+    });
+    wait_for_exit(max_ms);
+    device_->power_off();
+}
+
+void DeviceHost::reset() { device_->power_off(); }
+
+}  // namespace emu

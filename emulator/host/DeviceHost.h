@@ -1,0 +1,75 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "kernel/Device.h"
+
+namespace emu {
+
+struct BootOptions {
+    std::filesystem::path image;          // the device folder
+    bool unpack_default_image = true;      // fill a missing or empty folder with the built-in image
+    Clock::Mode clock = Clock::Mode::Virtual;
+};
+
+// The device interface of the front-ends and tests: boots a device, runs programs on it,
+// feeds it stylus and key input, and reads its screen and state. Thread-safe: every call
+// takes the device mutex; calls that inject input wait until the device is idle again,
+// so that what a call caused is visible when it returns.
+class DeviceHost {
+public:
+    // Boots a device on the image; null with `error` set when the image cannot be used.
+    static std::unique_ptr<DeviceHost> boot(const BootOptions& options, std::string& error);
+    ~DeviceHost();
+
+    Device& device() { return *device_; }
+
+    void install(std::wstring path, EntryFunction entry, std::span<const ResourceBlob> resources = {});
+    // Starts an installed program; false when the device knows no such program.
+    bool start(std::wstring_view path, std::wstring command_line = L"");
+
+    void stylus_down(int x, int y);
+    void stylus_move(int x, int y);
+    void stylus_up(int x, int y);
+    void tap(int x, int y);
+    void key(UINT virtual_key);  // press and release
+
+    void wait_idle();
+    // Virtual clocks: lets `ms` of device time pass, waking sleepers in order.
+    void advance(std::uint64_t ms);
+    // Waits until every process has ended, letting at most `max_ms` of device time pass.
+    bool wait_for_exit(std::uint64_t max_ms = 2000);
+    // The exit code of the last ended process of that program.
+    std::optional<int> exit_code(std::wstring_view path);
+
+    std::vector<std::uint32_t> screen();  // 240 x 320, 0x00RRGGBB, as the eye sees it
+    COLORREF pixel(int x, int y);
+    bool screenshot(const std::filesystem::path& file);
+
+    // Runs `action` on the device's state under its lock, once the device is idle.
+    template <class Action>
+    auto inspect(Action&& action) {
+        std::unique_lock lock(device_->scheduler.mutex());
+        device_->scheduler.wait_idle(lock);
+        return action(*device_);
+    }
+
+    // The orderly end: WM_CLOSE to every top-level window, programs given `max_ms` of
+    // device time to end, then power off.
+    void shutdown(std::uint64_t max_ms = 2000);
+    // Power off at once: programs are stopped without their shutdown.
+    void reset();
+
+private:
+    explicit DeviceHost(std::unique_ptr<Device> device) : device_(std::move(device)) {}
+    void inject(const std::function<void(Device&)>& action);
+
+    std::unique_ptr<Device> device_;
+};
+
+}  // namespace emu

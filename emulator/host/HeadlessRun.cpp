@@ -1,0 +1,58 @@
+#include "host/HeadlessRun.h"
+
+#include <fstream>
+
+#include "gdi/Gdi.h"
+#include "host/DeviceHost.h"
+#include "host/Script.h"
+#include "host/TemporaryFolder.h"
+
+namespace emu {
+
+namespace {
+
+std::optional<Script> load_script(const std::optional<std::filesystem::path>& file, std::string& error) {
+    if (!file) return Script{};
+    std::ifstream in(*file);
+    if (!in) {
+        error = "cannot read the script " + file->string();
+        return std::nullopt;
+    }
+    return Script::parse(in, file->string(), error);
+}
+
+}  // namespace
+
+int run_headless(const HeadlessOptions& options, const std::function<void(DeviceHost&)>& install,
+                 const std::wstring& program, std::ostream& out, std::ostream& err) {
+    std::string error;
+    auto script = load_script(options.script, error);
+    if (!script) {
+        err << "tesselink: " << error << "\n";
+        return 2;
+    }
+    std::optional<TemporaryFolder> temporary;
+    if (!options.device) temporary.emplace();
+    auto host = DeviceHost::boot(BootOptions{options.device ? *options.device : temporary->path()}, error);
+    if (!host) {
+        err << "tesselink: " << error << "\n";
+        return 1;
+    }
+    install(*host);
+    host->start(program);
+    bool ran = script->run(*host, error);
+    if (!ran) err << "tesselink: " << error << "\n";
+    auto screen_written = host->screenshot(options.screenshot);
+    host->shutdown();
+    std::ofstream log(options.log);
+    host->device().log.write_jsonl(log);
+    if (!screen_written || !log) {
+        err << "tesselink: cannot write " << (screen_written ? options.log : options.screenshot).string() << "\n";
+        return 1;
+    }
+    out << "Screenshot: " << std::filesystem::absolute(options.screenshot).string() << "\n";
+    out << "Event log: " << std::filesystem::absolute(options.log).string() << "\n";
+    return ran ? 0 : 1;
+}
+
+}  // namespace emu

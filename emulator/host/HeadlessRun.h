@@ -1,0 +1,26 @@
+#pragma once
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace emu {
+
+class DeviceHost;
+
+struct HeadlessOptions {
+    std::optional<std::filesystem::path> device;  // a temporary folder when absent
+    std::optional<std::filesystem::path> script;
+    std::filesystem::path screenshot = "tesselink-screenshot.png";
+    std::filesystem::path log = "tesselink-events.jsonl";
+};
+
+// Boots a device, installs the programs, starts `program`, runs the script, takes the
+// screenshot, shuts the device down in order and writes the screenshot and the event log.
+// Returns the process exit status: 0, 1 when the device or an action failed, 2 for a
+// malformed script.
+int run_headless(const HeadlessOptions& options, const std::function<void(DeviceHost&)>& install,
+                 const std::wstring& program, std::ostream& out, std::ostream& err);
+
+}  // namespace emu

@@ -1,0 +1,123 @@
+#include "host/Script.h"
+
+#include <charconv>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include <windows.h>
+
+#include "host/DeviceHost.h"
+
+namespace emu {
+
+namespace {
+
+struct Verb {
+    std::size_t arguments;
+    std::function<std::string(const std::vector<std::string>&)> check;  // "" when the arguments are fine
+    std::function<std::string(DeviceHost&, const std::vector<std::string>&)> run;  // "" on success
+};
+
+bool number(const std::string& text, long long& value) {
+    auto end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+long long value(const std::string& text) {
+    long long v = 0;
+    number(text, v);
+    return v;
+}
+
+std::string numbers(const std::vector<std::string>& args, long long low, long long high) {
+    for (const auto& a : args) {
+        long long v;
+        if (!number(a, v)) return "'" + a + "' is not a number";
+        if (v < low || v > high) return "'" + a + "' is out of range";
+    }
+    return "";
+}
+
+const std::map<std::string, UINT>& key_names() {
+    static const std::map<std::string, UINT> names{
+        {"app1", VK_APP1}, {"app2", VK_APP2}, {"app3", VK_APP3}, {"app4", VK_APP4}, {"app5", VK_APP5},
+        {"up", VK_UP},     {"down", VK_DOWN}, {"left", VK_LEFT}, {"right", VK_RIGHT}, {"action", VK_RETURN}};
+    return names;
+}
+
+std::string point_check(const std::vector<std::string>& a) { return numbers(a, -32768, 32767); }
+std::string no_check(const std::vector<std::string>&) { return ""; }
+
+const std::map<std::string, Verb>& verbs() {
+    static const std::map<std::string, Verb> table{
+        {"tap", {2, point_check, [](DeviceHost& h, auto& a) { h.tap(value(a[0]), value(a[1])); return std::string(); }}},
+        {"down", {2, point_check, [](DeviceHost& h, auto& a) { h.stylus_down(value(a[0]), value(a[1])); return std::string(); }}},
+        {"move", {2, point_check, [](DeviceHost& h, auto& a) { h.stylus_move(value(a[0]), value(a[1])); return std::string(); }}},
+        {"up", {2, point_check, [](DeviceHost& h, auto& a) { h.stylus_up(value(a[0]), value(a[1])); return std::string(); }}},
+        {"key",
+         {1, [](auto& a) { return key_names().count(a[0]) ? std::string() : "unknown key '" + a[0] + "'"; },
+          [](DeviceHost& h, auto& a) { h.key(key_names().at(a[0])); return std::string(); }}},
+        {"wait",
+         {1, [](auto& a) { return numbers(a, 0, 3600000); },
+          [](DeviceHost& h, auto& a) { h.advance(static_cast<std::uint64_t>(value(a[0]))); return std::string(); }}},
+        {"screenshot",
+         {1, no_check,
+          [](DeviceHost& h, auto& a) { return h.screenshot(a[0]) ? std::string() : "cannot write " + a[0]; }}},
+        {"exit", {0, no_check, [](DeviceHost& h, auto&) {
+                      return h.wait_for_exit() ? std::string() : std::string("programs did not end");
+                  }}},
+        {"reset", {0, no_check, [](DeviceHost& h, auto&) { h.reset(); return std::string(); }}},
+    };
+    return table;
+}
+
+std::vector<std::string> words(const std::string& line) {
+    std::istringstream in(line.substr(0, line.find('#')));
+    std::vector<std::string> result;
+    for (std::string word; in >> word;) result.push_back(word);
+    return result;
+}
+
+}  // namespace
+
+std::optional<Script> Script::parse(std::istream& in, const std::string& name, std::string& error) {
+    Script script;
+    script.name_ = name;
+    std::string text;
+    for (int line = 1; std::getline(in, text); ++line) {
+        auto w = words(text);
+        if (w.empty()) continue;
+        auto where = name + ":" + std::to_string(line) + ": ";
+        auto verb = verbs().find(w[0]);
+        if (verb == verbs().end()) {
+            error = where + "unknown action '" + w[0] + "'";
+            return std::nullopt;
+        }
+        std::vector<std::string> args(w.begin() + 1, w.end());
+        if (args.size() != verb->second.arguments) {
+            error = where + "'" + w[0] + "' takes " + std::to_string(verb->second.arguments) + " argument(s)";
+            return std::nullopt;
+        }
+        if (auto problem = verb->second.check(args); !problem.empty()) {
+            error = where + problem;
+            return std::nullopt;
+        }
+        script.actions_.push_back(ScriptAction{line, w[0], std::move(args)});
+    }
+    return script;
+}
+
+bool Script::run(DeviceHost& host, std::string& error) const {
+    for (const auto& action : actions_) {
+        auto problem = verbs().at(action.verb).run(host, action.args);
+        if (!problem.empty()) {
+            error = name_ + ":" + std::to_string(action.line) + ": " + problem;
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace emu

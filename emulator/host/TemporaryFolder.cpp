@@ -1,0 +1,21 @@
+#include "host/TemporaryFolder.h"
+
+#include <stdexcept>
+#include <string>
+
+#include <stdlib.h>
+
+namespace emu {
+
+TemporaryFolder::TemporaryFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tesselink-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+    path_ = pattern;
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+}  // namespace emu
