@@ -1,0 +1,26 @@
+#pragma once
+#include <cstddef>
+#include <filesystem>
+#include <span>
+#include <string>
+
+namespace emu {
+
+// One file of a built-in device image: its path below the image root ('/'-separated,
+// e.g. "Windows/Start Menu/Notes.lnk" or ".device/registry.reg") and its bytes.
+struct ImageFile {
+    const char* path;
+    const unsigned char* data;
+    std::size_t size;
+};
+
+// The default device image, embedded at build time from emulator/image/default/.
+std::span<const ImageFile> default_image_files();
+
+// Makes `dir` a device: writes the default image into it when it is missing or empty,
+// and leaves a folder that already holds anything as it is (an existing device). The
+// image is written beside `dir` first and moved in whole, so a failed unpack leaves no
+// half-written device behind. False, with `error` saying why, when it cannot be written.
+bool unpack_default_image(const std::filesystem::path& dir, std::string& error);
+
+}  // namespace emu

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "image/DefaultImage.h"
+#include "support/TempDir.h"
+
+namespace emu {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::size_t entries_in(const fs::path& dir) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+}
+
+void expect_whole_image(const fs::path& dir) {
+    for (const auto& file : default_image_files()) {
+        const auto path = dir / fs::path(file.path);
+        ASSERT_TRUE(fs::is_regular_file(path)) << file.path;
+        EXPECT_EQ(contents(path), std::string(reinterpret_cast<const char*>(file.data), file.size)) << file.path;
+    }
+}
+
+TEST(UnpackImage, FillsAMissingFolderAndLeavesNothingBeside) {
+    test::TempDir parent;
+    const auto dir = parent.path() / "device";
+    std::string error;
+    ASSERT_TRUE(unpack_default_image(dir, error)) << error;
+    expect_whole_image(dir);
+    EXPECT_EQ(entries_in(parent.path()), 1u);
+}
+
+TEST(UnpackImage, FillsAnEmptyFolderNamedWithATrailingSeparator) {
+    test::TempDir dir;
+    std::string error;
+    ASSERT_TRUE(unpack_default_image(dir.path() / "", error)) << error;
+    expect_whole_image(dir.path());
+    EXPECT_TRUE(fs::is_directory(dir.path() / ".device"));
+}
+
+TEST(UnpackImage, LeavesAnExistingDeviceAsItIs) {
+    test::TempDir dir;
+    std::ofstream(dir.path() / "mine.txt") << "kept";
+    std::string error;
+    EXPECT_TRUE(unpack_default_image(dir.path(), error)) << error;
+    EXPECT_EQ(entries_in(dir.path()), 1u);
+    EXPECT_EQ(contents(dir.path() / "mine.txt"), "kept");
+}
+
+TEST(UnpackImage, RefusesAFileAndAPlaceItCannotWrite) {
+    test::TempDir parent;
+    const auto file = parent.path() / "file";
+    std::ofstream(file) << "not a folder";
+    for (const auto& dir : {file, file / "device"}) {
+        std::string error;
+        EXPECT_FALSE(unpack_default_image(dir, error)) << dir;
+        EXPECT_NE(error.find(parent.path().string()), std::string::npos) << error;
+    }
+    EXPECT_EQ(contents(file), "not a folder");
+    EXPECT_EQ(entries_in(parent.path()), 1u);
+}
+
+TEST(UnpackImage, ImagePathsStayInsideTheImage) {
+    for (const auto& file : default_image_files()) {
+        const fs::path path(file.path);
+        EXPECT_TRUE(path.is_relative()) << file.path;
+        for (const auto& part : path) EXPECT_NE(part, "..") << file.path;
+    }
+}
+
+}  // namespace
+}  // namespace emu
