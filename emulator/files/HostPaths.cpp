@@ -1,0 +1,110 @@
+#include "files/HostPaths.h"
+
+#include <cerrno>
+#include <cwctype>
+#include <vector>
+
+#include <winerror.h>
+
+#include "kernel/Device.h"
+#include "kernel/EventLog.h"
+
+namespace emu {
+
+namespace fs = std::filesystem;
+
+bool name_less(std::wstring_view a, std::wstring_view b) {
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        auto x = std::towlower(a[i]), y = std::towlower(b[i]);
+        if (x != y) return x < y;
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a < b;
+}
+
+DWORD error_from_errno(int error_number) {
+    switch (error_number) {
+    case ENOENT: return ERROR_FILE_NOT_FOUND;
+    case ENOTDIR:
+    case ELOOP: return ERROR_PATH_NOT_FOUND;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS: return ERROR_ACCESS_DENIED;
+    case EEXIST: return ERROR_ALREADY_EXISTS;
+    case ENOTEMPTY: return ERROR_DIR_NOT_EMPTY;
+    case EMFILE:
+    case ENFILE: return ERROR_TOO_MANY_OPEN_FILES;
+    case ENAMETOOLONG: return ERROR_INVALID_NAME;
+    default: return ERROR_GEN_FAILURE;
+    }
+}
+
+namespace {
+
+bool valid_name(std::wstring_view name) {
+    for (wchar_t c : name)
+        if (c < 0x20 || std::wstring_view(L":*?\"<>|").find(c) != std::wstring_view::npos) return false;
+    return true;
+}
+
+// The entry of `folder` that `name` names: the exact spelling when it exists, else the
+// first entry equal to it without regard to case, else `name` as written.
+std::string entry_named(const fs::path& folder, std::wstring_view name) {
+    auto written = utf8(name);
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(folder / written, error))) return written;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        auto entry = it->path().filename().string();
+        if (same_name(widen_utf8(entry), name)) return entry;
+    }
+    return written;
+}
+
+// The path's names, with "." dropped and ".." taking back the name before it; false when
+// ".." would climb above the root.
+bool split_names(std::wstring_view path, std::vector<std::wstring_view>& names) {
+    while (!path.empty()) {
+        auto end = path.find_first_of(L"\\/");
+        auto name = path.substr(0, end);
+        path.remove_prefix(end == std::wstring_view::npos ? path.size() : end + 1);
+        if (name.empty() || name == L".") continue;
+        if (name != L"..") names.push_back(name);
+        else if (names.empty()) return false;
+        else names.pop_back();
+    }
+    return true;
+}
+
+}  // namespace
+
+PathResolver::PathResolver(fs::path root) : root_(std::move(root)) {
+    std::error_code error;
+    fs::create_directories(root_, error);
+    canonical_root_ = fs::weakly_canonical(root_, error);
+}
+
+bool PathResolver::inside(const fs::path& host) const {
+    std::error_code error;
+    auto real = fs::weakly_canonical(host, error);
+    if (error) return false;
+    auto relative = real.lexically_relative(canonical_root_);
+    if (relative.empty() || *relative.begin() == "..") return false;
+    return relative == "." || !same_name(widen_utf8(relative.begin()->string()), kMetadataFolder);
+}
+
+ResolvedPath PathResolver::resolve(std::wstring_view device_path) const {
+    std::vector<std::wstring_view> names;
+    if (!split_names(device_path, names)) return {{}, {}, ERROR_ACCESS_DENIED};
+    ResolvedPath resolved{root_, {}, 0};
+    for (auto name : names) {
+        if (!valid_name(name)) return {{}, {}, ERROR_INVALID_NAME};
+        auto entry = entry_named(resolved.host, name);
+        resolved.host /= entry;
+        resolved.device_path += L"\\" + widen_utf8(entry);
+    }
+    if (!inside(resolved.host)) resolved.error = ERROR_ACCESS_DENIED;
+    return resolved;
+}
+
+}  // namespace emu
