@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "device/DeviceSettings.h"
 #include "support/TempDir.h"
 
@@ -72,18 +70,6 @@ TEST(DeviceSettings, MissingFileKeepsDefaults) {
     EXPECT_TRUE(load_device_settings(image.path(), settings, error));
     EXPECT_TRUE(error.empty());
     EXPECT_EQ(settings.oem_info, DeviceSettings().oem_info);
-}
-
-TEST(DeviceSettings, LoadsFromTheImageMetadataFolder) {
-    test::TempDir image;
-    std::filesystem::create_directories(image.path() / ".device");
-    std::ofstream(image.path() / ".device" / "settings.ini") << "battery=12\nmemory=3\n";
-    DeviceSettings settings;
-    std::string error;
-    ASSERT_TRUE(load_device_settings(image.path(), settings, error)) << error;
-    EXPECT_EQ(settings.battery_percent, 12);
-    EXPECT_EQ(settings.memory_load, 3u);
-    EXPECT_EQ(settings.store_size, DeviceSettings().store_size);
 }
 
 }  // namespace
