@@ -19,7 +19,10 @@ DRAWINGS = (program_icon, buttons, gauges, control_panel, navigation)
 def all_icons():
     icons = {}
     for drawing in DRAWINGS:
-        icons.update(drawing.icons())
+        for number, images in drawing.icons().items():
+            if number in icons:
+                raise ValueError(f"icon {number} is drawn twice")
+            icons[number] = images
     return icons
 
 
