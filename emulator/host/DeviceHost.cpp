@@ -28,6 +28,12 @@ bool DeviceHost::start(std::wstring_view path, std::wstring command_line) {
     return true;
 }
 
+void DeviceHost::run(std::wstring path, std::function<int()> body) {
+    std::unique_lock lock(device_->scheduler.mutex());
+    device_->start_process(std::move(path), std::move(body));
+    device_->scheduler.wait_idle(lock);
+}
+
 void DeviceHost::inject(const std::function<void(Device&)>& action) {
     std::unique_lock lock(device_->scheduler.mutex());
     action(*device_);

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -32,6 +33,9 @@ public:
     void install(std::wstring path, EntryFunction entry, std::span<const ResourceBlob> resources = {});
     // Starts an installed program; false when the device knows no such program.
     bool start(std::wstring_view path, std::wstring command_line = L"");
+
+    // Runs `body` as a process named `path` on the device, until the device is idle.
+    void run(std::wstring path, std::function<int()> body);
 
     void stylus_down(int x, int y);
     void stylus_move(int x, int y);

@@ -56,6 +56,14 @@ const Module* Device::module_of(HINSTANCE instance) const {
 }
 
 Process& Device::start_process(const Module& module, std::wstring command_line) {
+    return launch(module, std::move(command_line), {});
+}
+
+Process& Device::start_process(std::wstring path, std::function<int()> body) {
+    return launch(install(std::move(path), nullptr), L"", std::move(body));
+}
+
+Process& Device::launch(const Module& module, std::wstring command_line, std::function<int()> body) {
     auto process = std::make_unique<Process>();
     process->id = next_process_id_;
     next_process_id_ += 4;
@@ -64,10 +72,13 @@ Process& Device::start_process(const Module& module, std::wstring command_line) 
     auto& started = *process;
     processes_.push_back(std::move(process));
     log.record("process-start", {{"path", utf8(module.path)}});
-    started.main_thread = &scheduler.create(&started, [&started] {
-        auto instance = reinterpret_cast<HINSTANCE>(const_cast<Module*>(started.module));
-        return static_cast<DWORD>(started.module->entry(instance, nullptr, started.command_line.data(), 5));
-    });
+    if (!body) {
+        body = [&started] {
+            auto instance = reinterpret_cast<HINSTANCE>(const_cast<Module*>(started.module));
+            return started.module->entry(instance, nullptr, started.command_line.data(), 5);
+        };
+    }
+    started.main_thread = &scheduler.create(&started, [body = std::move(body)] { return static_cast<DWORD>(body()); });
     if (!Scheduler::current()) scheduler.kick();
     return started;
 }

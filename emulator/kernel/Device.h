@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -64,6 +65,8 @@ public:
 
     // Starts a process on a new device thread. Caller holds the mutex.
     Process& start_process(const Module& module, std::wstring command_line);
+    // Starts a process named `path` that runs `body` (tests run their code on the device so).
+    Process& start_process(std::wstring path, std::function<int()> body);
     const std::vector<std::unique_ptr<Process>>& processes() const { return processes_; }
     bool all_processes_ended() const;
 
@@ -71,6 +74,7 @@ public:
     void power_off();
 
 private:
+    Process& launch(const Module& module, std::wstring command_line, std::function<int()> body);
     void end_process(Process& process, DeviceThread& main_thread);
 
     std::vector<std::unique_ptr<Module>> modules_;
