@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -27,6 +28,14 @@ public:
         host_->run(L"\\Windows\\test.exe", [body = std::move(body)] {
             body();
             return 0;
+        });
+    }
+
+    // An instance handle whose module holds `resources`, for LoadIcon and LoadImage.
+    HINSTANCE instance_with(std::span<const emu::ResourceBlob> resources) {
+        return host_->inspect([&](emu::Device& d) {
+            auto& module = d.install(L"\\Windows\\resources.dll", nullptr, resources);
+            return reinterpret_cast<HINSTANCE>(const_cast<emu::Module*>(&module));
         });
     }
 
