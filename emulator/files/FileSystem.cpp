@@ -23,7 +23,10 @@ fs::file_type type_of(const fs::path& host) {
 FileSystem::FileSystem(Device& device)
     : paths_(device.image_root),
       attributes_(device.image_root / PathResolver::kMetadataFolder / "attributes.txt") {
-    device.objects.close_handlers.push_back([this](void* handle) { return close(handle); });
+    // Looks the file system up at each call, so a device whose file system was replaced
+    // never reaches a destroyed one.
+    device.objects.close_handlers.push_back(
+        [&device](void* handle) { return device.files && device.files->close(handle); });
 }
 
 DWORD FileSystem::existing(std::wstring_view path, ResolvedPath& resolved, bool& is_folder) const {

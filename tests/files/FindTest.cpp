@@ -1,0 +1,57 @@
+#include "FilesFixture.h"
+
+namespace {
+
+std::vector<std::wstring> names_found(const wchar_t* pattern) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATA data;
+    HANDLE search = FindFirstFile(pattern, &data);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do names.push_back(data.cFileName);
+    while (FindNextFile(search, &data));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_FILES));
+    FindClose(search);
+    return names;
+}
+
+TEST_F(FilesTest, SearchesListByNameWithoutRegardToCase) {
+    for (auto name : {"zeta.lnk", "Beta.lnk", "alpha.exe", "Games", "b.txt", "ALPHA2.lnk"}) put("SM/" + std::string(name));
+    std::filesystem::create_directory(host("SM/Games2"));
+    EXPECT_EQ(names_found(L"\\SM\\*.*"), (std::vector<std::wstring>{L"alpha.exe", L"ALPHA2.lnk", L"b.txt", L"Beta.lnk",
+                                                                    L"Games", L"Games2", L"zeta.lnk"}));
+    EXPECT_EQ(names_found(L"\\sm\\*.LNK"), (std::vector<std::wstring>{L"ALPHA2.lnk", L"Beta.lnk", L"zeta.lnk"}));
+    EXPECT_EQ(names_found(L"\\SM\\?eta.*"), (std::vector<std::wstring>{L"Beta.lnk", L"zeta.lnk"}));
+}
+
+TEST_F(FilesTest, SearchesFillTheFindRecord) {
+    put("SM/Notes.lnk", "20#\"\\Windows\\notes.exe\"");
+    std::filesystem::create_directory(host("SM/Sub"));
+    WIN32_FIND_DATA data;
+    HANDLE search = FindFirstFile(L"\\SM\\*.*", &data);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(std::wstring(data.cFileName), L"Notes.lnk");
+    EXPECT_EQ(data.dwFileAttributes, static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_EQ(data.nFileSizeLow, 23u);
+    EXPECT_EQ(data.nFileSizeHigh, 0u);
+    EXPECT_GT(data.ftLastWriteTime.dwHighDateTime, 0x01D00000u);  // after 2014
+    EXPECT_NE(data.dwOID, 0u);
+    ASSERT_TRUE(FindNextFile(search, &data));
+    EXPECT_EQ(std::wstring(data.cFileName), L"Sub");
+    EXPECT_EQ(data.dwFileAttributes, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_EQ(device.files->open_searches(), 1u);
+    EXPECT_TRUE(FindClose(search));
+    EXPECT_EQ(device.files->open_searches(), 0u);
+    EXPECT_FALSE(FindClose(search));
+}
+
+TEST_F(FilesTest, SearchesThatFindNothingFail) {
+    std::filesystem::create_directories(host("Empty"));
+    WIN32_FIND_DATA data;
+    EXPECT_EQ(FindFirstFile(L"\\Empty\\*.*", &data), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(FindFirstFile(L"\\Missing\\*.*", &data), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    EXPECT_EQ(device.files->open_searches(), 0u);
+}
+
+}  // namespace
