@@ -1,0 +1,31 @@
+#include "gdi/Canvas.h"
+
+#include <algorithm>
+
+namespace emu {
+
+Canvas::Canvas(Surface& surface, POINT origin, std::span<const RECT> clip)
+    : surface_(surface), origin_(origin), clip_(clip), limit_(surface.bounds()) {}
+
+void Canvas::limit_to(const RECT& rect) { limit_ = rect_intersection(limit_, to_surface(rect)); }
+
+RECT Canvas::to_surface(const RECT& rect) const {
+    return {rect.left + origin_.x, rect.top + origin_.y, rect.right + origin_.x, rect.bottom + origin_.y};
+}
+
+void Canvas::fill(const RECT& rect, std::uint32_t pixel) {
+    for_each_visible(rect, [&](const RECT& piece) {
+        for (LONG y = piece.top; y < piece.bottom; ++y) {
+            std::uint32_t* row = surface_.row(y);
+            std::fill(row + piece.left, row + piece.right, pixel);
+        }
+    });
+}
+
+std::optional<std::uint32_t> Canvas::pixel_at(int x, int y) const {
+    std::optional<std::uint32_t> found;
+    for_each_visible({x, y, x + 1, y + 1}, [&](const RECT& piece) { found = surface_.row(piece.top)[piece.left]; });
+    return found;
+}
+
+}  // namespace emu

@@ -1,0 +1,86 @@
+#include "gdi/RoundedRect.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+namespace emu {
+
+namespace {
+
+// The covered pixels of a rounded rectangle, row by row. Each corner is a quadrant of an
+// ellipse through the centres of the pixels of a w x h box; a row of the shape starts at
+// its first pixel inside that ellipse, and is mirrored on the right and at the bottom.
+class RoundedShape {
+public:
+    RoundedShape(RECT box, SIZE corner)
+        : box_(box),
+          w_(std::clamp<LONG>(corner.cx, 0, box.right - box.left)),
+          h_(std::clamp<LONG>(corner.cy, 0, box.bottom - box.top)) {}
+
+    const RECT& box() const { return box_; }
+
+    // Pixels left out at each end of row y.
+    int inset(LONG y) const {
+        const int row = std::min(y - box_.top, box_.bottom - 1 - y);
+        if (w_ < 2 || h_ < 2 || row >= h_ / 2) return 0;
+        int column = 0;
+        while (column < w_ / 2 && !inside_corner(column, row)) ++column;
+        return column;
+    }
+
+private:
+    bool inside_corner(int column, int row) const {
+        const std::int64_t a = w_ - 1, b = h_ - 1;
+        const std::int64_t dx = 2 * column - a, dy = 2 * row - b;
+        return dx * dx * b * b + dy * dy * a * a <= a * a * b * b;
+    }
+
+    RECT box_;
+    int w_, h_;
+};
+
+RECT normalised(RECT box) {
+    if (box.right < box.left) std::swap(box.left, box.right);
+    if (box.bottom < box.top) std::swap(box.top, box.bottom);
+    return box;
+}
+
+// One row of an outlined shape: the outline covers the pixels whose upper or lower
+// neighbour lies outside the shape, and at least the row's two end pixels.
+void draw_outlined_row(Canvas& canvas, const RoundedShape& shape, LONG y, std::uint32_t outline,
+                       std::optional<std::uint32_t> fill) {
+    const RECT& box = shape.box();
+    const int inset = shape.inset(y);
+    const LONG left = box.left + inset, right = box.right - inset;
+    const bool edge_row = y == box.top || y == box.bottom - 1;
+    const int inner = edge_row ? box.right - box.left : std::max({shape.inset(y - 1), shape.inset(y + 1), inset + 1});
+    const LONG left_outline_end = std::min(box.left + inner, right);
+    const LONG right_outline_start = std::max(box.right - inner, left_outline_end);
+    canvas.fill_row(y, left, left_outline_end, outline);
+    canvas.fill_row(y, right_outline_start, right, outline);
+    if (fill) canvas.fill_row(y, left_outline_end, right_outline_start, *fill);
+}
+
+}  // namespace
+
+void draw_rounded_rect(Canvas& canvas, RECT box, SIZE corner, std::optional<std::uint32_t> outline,
+                       std::optional<std::uint32_t> fill) {
+    box = normalised(box);
+    if (!outline) {
+        --box.right;
+        --box.bottom;
+    }
+    if (rect_empty(box) || (!outline && !fill)) return;
+    const RoundedShape shape(box, corner);
+    for (LONG y = box.top; y < box.bottom; ++y) {
+        if (outline) {
+            draw_outlined_row(canvas, shape, y, *outline, fill);
+        } else {
+            const int inset = shape.inset(y);
+            canvas.fill_row(y, box.left + inset, box.right - inset, *fill);
+        }
+    }
+}
+
+}  // namespace emu

@@ -1,0 +1,79 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "gdi/Gdi.h"
+#include "kernel/Device.h"
+#include "support/TempDir.h"
+
+namespace gdi_test {
+
+using Picture = std::vector<std::string>;
+using Legend = std::map<COLORREF, char>;
+
+inline const Legend kBlackOnWhite{{RGB(255, 255, 255), '.'}, {RGB(0, 0, 0), '#'}};
+
+// A device with nothing but its GDI, bound to the test's thread, and tiny bitmaps to
+// draw on whose pixels read back as pictures of characters.
+class GdiTest : public ::testing::Test {
+protected:
+    GdiTest() { device_.gdi = std::make_shared<emu::Gdi>(device_); }
+
+    ~GdiTest() override {
+        for (const auto& [dc, bitmap, previous] : surfaces_) {
+            SelectObject(dc, previous);
+            DeleteObject(bitmap);
+            DeleteDC(dc);
+        }
+    }
+
+    emu::Gdi& gdi() { return *device_.gdi; }
+    emu::Device& device() { return device_; }
+
+    // A memory DC on a new width x height bitmap filled with `background`.
+    HDC surface(int width, int height, COLORREF background = RGB(255, 255, 255)) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+        HGDIOBJ previous = SelectObject(dc, bitmap);
+        HBRUSH brush = CreateSolidBrush(background);
+        RECT all{0, 0, width, height};
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
+        surfaces_.push_back({dc, bitmap, previous});
+        return dc;
+    }
+
+    // The pixels of the DC's width x height top-left corner, one character each from
+    // `legend`, '?' for any other colour.
+    static Picture picture(HDC dc, int width, int height, const Legend& legend = kBlackOnWhite) {
+        Picture rows;
+        for (int y = 0; y < height; ++y) {
+            std::string row;
+            for (int x = 0; x < width; ++x) {
+                auto found = legend.find(GetPixel(dc, x, y));
+                row += found == legend.end() ? '?' : found->second;
+            }
+            rows.push_back(row);
+        }
+        return rows;
+    }
+
+private:
+    struct OwnedSurface {
+        HDC dc;
+        HBITMAP bitmap;
+        HGDIOBJ previous;
+    };
+
+    test::TempDir folder_;
+    emu::Device device_{folder_.path(), emu::Clock::Mode::Virtual};
+    emu::DeviceBinding binding_{device_};
+    std::vector<OwnedSurface> surfaces_;
+};
+
+}  // namespace gdi_test
