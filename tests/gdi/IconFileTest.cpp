@@ -109,6 +109,13 @@ TEST(IconFile, ThirtyTwoBitImageWithoutAlphaTakesTransparencyFromTheMask) {
     EXPECT_EQ(images[0].argb, (std::vector<std::uint32_t>{0xFFFF0000, 0, 0, 0xFFFFFFFF}));
 }
 
+TEST(IconFile, TwentyFourBitImageTakesTransparencyFromTheMask) {
+    Dib dib{2, 1, 24, {}, {0x56, 0x34, 0x12, 0x56, 0x34, 0x12, 0, 0}, {0x40, 0, 0, 0}};
+    auto images = decode(icon_file({dib.bytes()}));
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].argb, (std::vector<std::uint32_t>{0xFF123456, 0}));
+}
+
 TEST(IconFile, PalettedImagesOfEveryDepthLookUpTheirColours) {
     // One row of three pixels with colour indices 1, 0, 1; the middle one masked out.
     const std::map<int, Bytes> rows{{1, {0xA0, 0, 0, 0}}, {4, {0x10, 0x10, 0, 0}}, {8, {1, 0, 1, 0}}};
