@@ -1,0 +1,54 @@
+// Start-up and shutdown of the program: one instance, the bar window, the loop's end.
+#include <gtest/gtest.h>
+
+#include "ProgramDevice.h"
+#include "window/WindowManager.h"
+
+namespace {
+
+class Startup : public ::testing::Test {
+protected:
+    test::ProgramDevice device;
+};
+
+}  // namespace
+
+TEST_F(Startup, ASecondStartBringsTheRunningBarBackAndEndsAtOnce) {
+    ASSERT_TRUE(device.start());
+    HWND bar = device.bar();
+    ASSERT_NE(bar, nullptr);
+    device.run([&] { ShowWindow(bar, SW_HIDE); });
+    auto windows_before = device.host().inspect([](emu::Device& d) { return d.windows->top_level().size(); });
+
+    ASSERT_TRUE(device.start());
+    auto second_exits = device.device().log.events("process-exit");
+    ASSERT_EQ(second_exits.size(), 2u);  // the test body above and the second start
+    EXPECT_EQ(second_exits.back().number("code"), 0);
+    EXPECT_EQ(device.host().inspect([](emu::Device& d) { return d.windows->top_level().size(); }), windows_before);
+    EXPECT_TRUE(device.host().inspect([&](emu::Device& d) {
+        auto w = d.windows->window(bar);
+        return d.windows->shown(*w) && d.windows->foreground() == w;
+    }));
+}
+
+TEST_F(Startup, AFailedClassRegistrationIsReportedToTheDebuggerAndEndsTheProgram) {
+    device.run([] {
+        WNDCLASS wc = {};
+        wc.lpfnWndProc = DefWindowProc;
+        wc.lpszClassName = L"Tesselink";
+        RegisterClass(&wc);
+    });
+    ASSERT_TRUE(device.start());
+    EXPECT_TRUE(device.host().wait_for_exit());
+    EXPECT_EQ(device.host().exit_code(test::ProgramDevice::kPath), 0);
+    auto debug = device.device().log.events("debug");
+    ASSERT_EQ(debug.size(), 1u);
+    EXPECT_EQ(debug[0].text("text"), "RegisterClass Failed: Tesselink\n");
+    EXPECT_EQ(device.bar(), nullptr);
+}
+
+TEST_F(Startup, ClosingTheBarEndsTheLoopWithExitCodeZero) {
+    ASSERT_TRUE(device.start());
+    device.host().shutdown();
+    EXPECT_EQ(device.host().exit_code(test::ProgramDevice::kPath), 0);
+}
