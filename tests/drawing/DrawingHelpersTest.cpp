@@ -1,0 +1,170 @@
+// The program's drawing helpers: their exact pixels, and that they leave the DC as they
+// found it.
+#include "gdi/GdiTest.h"
+
+#include <functional>
+
+#include "device/DeviceStatus.h"
+#include "ui/Colours.h"
+#include "ui/DrawingHelpers.h"
+
+namespace {
+
+using gdi_test::Legend;
+using gdi_test::Picture;
+
+const COLORREF kGrey = RGB(128, 128, 128);
+const COLORREF kFill = RGB(0, 0, 255);
+const Legend kLegend{{kGrey, 'g'}, {RGB(255, 255, 255), '.'}, {RGB(0, 0, 0), '#'}, {kFill, 'f'}};
+
+class DrawingHelpers : public gdi_test::GdiTest {
+protected:
+    DrawingHelpers() { device().status = std::make_shared<emu::DeviceStatus>(device()); }
+
+    HFONT make_font(LONG height, LONG weight) {
+        LOGFONT font{};
+        GetObject(GetStockObject(SYSTEM_FONT), sizeof font, &font);
+        font.lfHeight = height;
+        font.lfWeight = weight;
+        return CreateFontIndirect(&font);
+    }
+
+    // The picture of `text` drawn transparently in black by ExtTextOut in `font`.
+    Picture text_in(HFONT font, const wchar_t* text) {
+        HDC dc = surface(80, 20);
+        HGDIOBJ previous = SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        ExtTextOut(dc, 2, 3, 0, nullptr, text, static_cast<UINT>(wcslen(text)), nullptr);
+        SelectObject(dc, previous);
+        DeleteObject(font);
+        return picture(dc, 80, 20);
+    }
+
+    Picture label(const wchar_t* text) {
+        HDC dc = surface(80, 20);
+        DrawLabel(dc, text, 1, 2, 3, RGB(0, 0, 0));
+        return picture(dc, 80, 20);
+    }
+};
+
+TEST_F(DrawingHelpers, WhiteFrameCutsItsCornersAsDrawn) {
+    HDC dc = surface(12, 12, kGrey);
+    DrawWhiteFrame(dc, 0, 0, 12, 12);
+    EXPECT_EQ(picture(dc, 12, 12, kLegend),
+              (Picture{"gggg....gggg", "gg...gg...gg", "g..gggggg..g", "g.gggggggg.g", "..gggggggg..", ".gggggggggg.",
+                       ".gggggggggg.", "..gggggggg..", "g.gggggggg.g", "g..gggggg..g", "gg....g...gg", "gggg....gggg"}));
+}
+
+TEST_F(DrawingHelpers, WhiteFrameOverTheBarLeavesTheCornerAndSetsTheCutPixels) {
+    HDC dc = surface(240, 258, kGrey);
+    DrawWhiteFrame(dc, 0, 0, 240, 258);
+    EXPECT_EQ(GetPixel(dc, 0, 0), kGrey);
+    EXPECT_EQ(GetPixel(dc, 2, 2), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dc, 237, 2), RGB(255, 255, 255));
+}
+
+TEST_F(DrawingHelpers, PanelIsARoundedBlockInsideTheWhiteFrame) {
+    HDC dc = surface(14, 14, kGrey);
+    DrawPanel(dc, 0, 0, 14, 14, kFill);
+    EXPECT_EQ(picture(dc, 14, 14, kLegend),
+              (Picture{"gggg......gggg", "gg...####...gg", "g..##ffff##..g", "g.#ffffffff#.g", "..#ffffffff#..",
+                       ".#ffffffffff#.", ".#ffffffffff#.", ".#ffffffffff#.", ".#ffffffffff#.", "..#ffffffff#..",
+                       "g.#ffffffff#.g", "g..##ffff##..g", "gg...####...gg", "gggg......gggg"}));
+}
+
+TEST_F(DrawingHelpers, CornerlessFrameLeavesTheFourCornersUntouched) {
+    HDC dc = surface(4, 3, kGrey);
+    DrawCornerlessFrame(dc, 0, 0, 4, 3, RGB(0, 0, 0));
+    EXPECT_EQ(picture(dc, 4, 3, kLegend), (Picture{"g##g", "#gg#", "g##g"}));
+}
+
+TEST_F(DrawingHelpers, SoftRectIsFilledToItsEdgesInItsColourExceptTheCorners) {
+    HDC dc = surface(5, 4, kGrey);
+    HPEN white = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+    HGDIOBJ previous = SelectObject(dc, white);
+    FillSoftRect(dc, 0, 0, 5, 4, kFill);
+    EXPECT_EQ(picture(dc, 5, 4, kLegend), (Picture{"gfffg", "fffff", "fffff", "gfffg"}));
+    SelectObject(dc, previous);
+    DeleteObject(white);
+}
+
+TEST_F(DrawingHelpers, EveryHelperLeavesTheDcAsItFoundItAndNothingAlive) {
+    const std::vector<std::function<void(HDC)>> helpers = {
+        [](HDC dc) { DrawLabel(dc, L"Label", 1, 1, 1, RGB(1, 2, 3)); },
+        [](HDC dc) { DrawLabel(dc, L"Label", 0, 1, 1, RGB(1, 2, 3)); },
+        [](HDC dc) { DrawWhiteFrame(dc, 0, 0, 30, 20); },
+        [](HDC dc) { DrawPanel(dc, 0, 0, 30, 20, kPanelColour); },
+        [](HDC dc) { DrawCornerlessFrame(dc, 0, 0, 30, 20, kDividerColour); },
+        [](HDC dc) { FillSoftRect(dc, 0, 0, 30, 20, kMenuHighlightColour); },
+    };
+    HDC dc = surface(30, 20);
+    const std::size_t surface_only = gdi().live_objects();
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(9, 9, 9));
+    HBRUSH brush = CreateSolidBrush(RGB(8, 8, 8));
+    HFONT font = make_font(-14, FW_NORMAL);
+    HGDIOBJ previous[] = {SelectObject(dc, pen), SelectObject(dc, brush), SelectObject(dc, font)};
+    SetTextColor(dc, RGB(7, 7, 7));
+    const std::size_t alive = gdi().live_objects();
+    for (std::size_t i = 0; i < helpers.size(); ++i) {
+        SCOPED_TRACE("helper " + std::to_string(i));
+        helpers[i](dc);
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
+        EXPECT_EQ(GetTextColor(dc), RGB(7, 7, 7));
+        EXPECT_EQ(GetBkMode(dc), OPAQUE);
+        EXPECT_EQ(gdi().live_objects(), alive);
+    }
+    for (HGDIOBJ object : previous) DeleteObject(SelectObject(dc, object));
+    EXPECT_EQ(gdi().live_objects(), surface_only);
+}
+
+TEST_F(DrawingHelpers, PlainLabelUsesTheDcsFont) {
+    HDC dc = surface(80, 20);
+    HFONT font = make_font(-14, FW_NORMAL);
+    HGDIOBJ previous = SelectObject(dc, font);
+    DrawLabel(dc, L"Plain", 0, 2, 3, RGB(0, 0, 0));
+    SelectObject(dc, previous);
+    EXPECT_EQ(picture(dc, 80, 20), text_in(make_font(-14, FW_NORMAL), L"Plain"));
+    DeleteObject(font);
+}
+
+TEST_F(DrawingHelpers, LabelFontIsBoldEightPointsForMostLanguages) {
+    for (LANGID language : {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), MAKELANGID(LANG_GERMAN, SUBLANG_DEFAULT)}) {
+        LOGFONT font{};
+        BuildLabelFont(language, 96, &font);
+        EXPECT_EQ(font.lfWeight, FW_BOLD);
+        EXPECT_EQ(font.lfHeight, -11);
+        EXPECT_STREQ(font.lfFaceName, L"DejaVu Sans");
+    }
+}
+
+TEST_F(DrawingHelpers, LabelFontIsRegularNinePointsForEastAsianLanguages) {
+    for (LANGID language : {MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), MAKELANGID(LANG_CHINESE, 0x02),
+                            MAKELANGID(LANG_KOREAN, SUBLANG_DEFAULT)}) {
+        LOGFONT font{};
+        BuildLabelFont(language, 96, &font);
+        EXPECT_EQ(font.lfWeight, FW_NORMAL);
+        EXPECT_EQ(font.lfHeight, -12);
+    }
+}
+
+TEST_F(DrawingHelpers, LabelFontHeightRoundsThePointSizeAtTheDcsResolution) {
+    LOGFONT font{};
+    BuildLabelFont(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 120, &font);
+    EXPECT_EQ(font.lfHeight, -13);  // 120 x 8 / 72 = 13.3
+    BuildLabelFont(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 120, &font);
+    EXPECT_EQ(font.lfHeight, -15);  // 120 x 9 / 72 = 15
+}
+
+TEST_F(DrawingHelpers, EmphasisedLabelFollowsTheDevicesLanguage) {
+    device().status->set_language(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    const Picture english = label(L"Memory");
+    EXPECT_EQ(english, text_in(make_font(-11, FW_BOLD), L"Memory"));
+    device().status->set_language(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    const Picture japanese = label(L"Memory");
+    EXPECT_EQ(japanese, text_in(make_font(-12, FW_NORMAL), L"Memory"));
+    EXPECT_NE(english, japanese);
+}
+
+}  // namespace
