@@ -1,0 +1,5 @@
+// The program's state for these tests, which link the persistence code without the rest
+// of the program.
+#include "app/ApplicationState.h"
+
+ApplicationState appState;

@@ -1,0 +1,102 @@
+#include "PersistenceFixture.h"
+#include "apps/ListFile.h"
+#include "apps/OptionsFile.h"
+#include "apps/StartupRegistration.h"
+#include "files/AppEvents.h"
+
+namespace {
+
+const wchar_t kProgramKey[] = L"Software\\Amberlow\\TSL";
+const wchar_t kKey4[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shell\\Keys\\40C4";
+
+std::wstring shell_key(int number) { return L"SOFTWARE\\Microsoft\\Shell\\Keys\\40C" + std::to_wstring(number); }
+
+TEST_F(PersistenceTest, TheStartMenuDirectoryGainsABackslashAndGivesTheShortcutCommand) {
+    set_text(HKEY_CURRENT_USER, kProgramKey, L"SD17", L"\\Windows\\Start Menu");
+    ASSERT_TRUE(ReadStartMenuDirectory());
+    EXPECT_EQ(std::wstring(appState.startMenuDirectory), L"\\Windows\\Start Menu\\");
+    FormShortcutCommand();
+    EXPECT_EQ(std::wstring(appState.shortcutCommand), L"\"\\Windows\\Start Menu\\Tesselink.lnk\"");
+
+    set_text(HKEY_CURRENT_USER, kProgramKey, L"SD17", L"\\Windows\\Start Menu\\");
+    ASSERT_TRUE(ReadStartMenuDirectory());
+    EXPECT_EQ(std::wstring(appState.startMenuDirectory), L"\\Windows\\Start Menu\\\\");
+}
+
+TEST_F(PersistenceTest, AMissingStartMenuValueFailsWithoutWritingAnything) {
+    EXPECT_FALSE(ReadStartMenuDirectory());
+    EXPECT_EQ(appState.startMenuDirectory, nullptr);
+    EXPECT_TRUE(device.log.events("registry-set").empty());
+    EXPECT_FALSE(std::filesystem::exists(host("Windows/tslink.opt")));
+    EXPECT_FALSE(std::filesystem::exists(host("Windows/tslink.lst")));
+}
+
+TEST_F(PersistenceTest, AStartMenuValueTooLongForTheShortcutCommandCountsAsUnreadable) {
+    // The quoted command is two quotes, the directory with its backslash and "Tesselink.lnk".
+    const size_t longest = MAX_PATH - 1 - 2 - 1 - 13;
+    set_text(HKEY_CURRENT_USER, kProgramKey, L"SD17", L"\\" + std::wstring(longest, L'd') + L"x");
+    EXPECT_FALSE(ReadStartMenuDirectory());
+    set_text(HKEY_CURRENT_USER, kProgramKey, L"SD17", L"\\" + std::wstring(longest - 1, L'd'));
+    ASSERT_TRUE(ReadStartMenuDirectory());
+    FormShortcutCommand();
+    EXPECT_EQ(std::wstring(appState.shortcutCommand).size(), static_cast<size_t>(MAX_PATH - 1));
+}
+
+TEST_F(PersistenceTest, ResetCommandsAreReadWhereTheyExistAndKeysAreCreated) {
+    set_text(HKEY_LOCAL_MACHINE, shell_key(1).c_str(), L"ResetCmd", L"\"\\Windows\\calendar.exe\"");
+    set_text(HKEY_LOCAL_MACHINE, shell_key(2).c_str(), L"ResetCmd", L"\"\\Windows\\contacts.exe\"");
+    set_text(HKEY_LOCAL_MACHINE, shell_key(4).c_str(), L"ResetCmd", L"\"\\Windows\\tasks.exe\"");
+    ReadSavedResetCommands();
+    EXPECT_EQ(std::wstring(appState.resetCommands[0]), L"\"\\Windows\\calendar.exe\"");
+    EXPECT_EQ(std::wstring(appState.resetCommands[1]), L"\"\\Windows\\contacts.exe\"");
+    EXPECT_EQ(appState.resetCommands[2], nullptr);
+    EXPECT_EQ(std::wstring(appState.resetCommands[3]), L"\"\\Windows\\tasks.exe\"");
+    EXPECT_NE(device.registry->find(L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shell\\Keys\\40C3"), nullptr);
+    EXPECT_EQ(device.registry->open_handles(), 0u);
+}
+
+TEST_F(PersistenceTest, Key4HoldsTheProgramDuringARunAndItsFactoryCommandAfter) {
+    set_text(HKEY_CURRENT_USER, kProgramKey, L"SD17", L"\\Windows\\Start Menu");
+    set_text(HKEY_LOCAL_MACHINE, shell_key(4).c_str(), L"", L"\"\\Windows\\something-else.exe\"");
+    set_text(HKEY_LOCAL_MACHINE, shell_key(4).c_str(), L"ResetCmd", L"\"\\Windows\\tasks.exe\"");
+
+    // Start-up steps 5 to 10, then shutdown steps 2 to 4.
+    ReadOptions();
+    ASSERT_TRUE(ReadStartMenuDirectory());
+    ReadSavedResetCommands();
+    FormShortcutCommand();
+    appState.key4Assigned = AssignKey4(appState.shortcutCommand);
+    ASSERT_TRUE(appState.key4Assigned);
+    EXPECT_EQ(registry_text(kKey4, L""), L"\"\\Windows\\Start Menu\\Tesselink.lnk\"");
+    if (appState.key4Assigned) RestoreKey4();
+    WriteOptions();
+    WriteList();
+
+    EXPECT_EQ(registry_text(kKey4, L""), L"\"\\Windows\\tasks.exe\"");
+    EXPECT_EQ(bytes_of("Windows/tslink.opt"), "MODE=0\r\nALOAD=0\r\nSOUND=1\r\n");
+    EXPECT_TRUE(std::filesystem::exists(host("Windows/tslink.lst")));
+    EXPECT_EQ(device.registry->open_handles(), 0u);
+}
+
+TEST_F(PersistenceTest, RestoringKey4WithoutAFactoryCommandLeavesIt) {
+    set_text(HKEY_LOCAL_MACHINE, shell_key(4).c_str(), L"", L"\"\\Windows\\Start Menu\\Tesselink.lnk\"");
+    ReadSavedResetCommands();
+    RestoreKey4();
+    EXPECT_EQ(registry_text(kKey4, L""), L"\"\\Windows\\Start Menu\\Tesselink.lnk\"");
+}
+
+TEST_F(PersistenceTest, AutoloadRegistersAndRemovesTheWakeUpStart) {
+    use_start_menu(L"\\Windows\\Start Menu\\");
+    FormShortcutCommand();
+    ApplyAutoload(1);
+    EXPECT_EQ(emu::registered_wakeup_apps(device),
+              (std::vector<std::wstring>{L"\"\\Windows\\Start Menu\\Tesselink.lnk\""}));
+    ApplyAutoload(0);
+    EXPECT_TRUE(emu::registered_wakeup_apps(device).empty());
+    auto events = device.log.events("run-app-at-event");
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].number("event"), 11);
+    EXPECT_EQ(events[1].number("event"), 0);
+}
+
+}  // namespace

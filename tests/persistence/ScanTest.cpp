@@ -1,0 +1,80 @@
+#include "PersistenceFixture.h"
+#include "apps/StartMenuScan.h"
+
+namespace {
+
+const std::wstring kStartMenu = L"\\Windows\\Start Menu\\";
+
+TEST_F(PersistenceTest, TopLevelScanKeepsProgramsAndShortcutsButNotThisProgram) {
+    for (auto name : {"Notes.lnk", "TESSELINK.LNK", "tesselink.Exe", "Setup.EXE", "Readme.txt", "NoExtension",
+                      "Trailing.", "Calc.exe", "Sub/Inner.lnk", "Folder.exe/x.lnk"})
+        put("Windows/Start Menu/" + std::string(name));
+    TopLevelScan(kStartMenu.c_str());
+    EXPECT_EQ(chosen_paths(), (std::vector<std::wstring>{kStartMenu + L"Calc.exe", kStartMenu + L"Notes.lnk",
+                                                         kStartMenu + L"Setup.EXE"}));
+    EXPECT_TRUE(appState.chosen[0].name.empty());
+    EXPECT_EQ(appState.chosen[0].selected, 0);
+}
+
+TEST_F(PersistenceTest, FullScanPlacesEachFolderDepthFirstWhereItIsListed) {
+    put("Windows/Start Menu/Accessories/Calc.lnk");
+    put("Windows/Start Menu/Accessories/Deeper/Paint.lnk");
+    put("Windows/Start Menu/Games/Solitaire.lnk");
+    put("Windows/Start Menu/Hidden/Secret.lnk");
+    put("Windows/Start Menu/Tools.exe/Tool.lnk");
+    put("Windows/Start Menu/Notes.lnk");
+    put("Windows/Start Menu/Tesselink.lnk");
+    ASSERT_TRUE(SetFileAttributes(L"\\Windows\\Start Menu\\Hidden", FILE_ATTRIBUTE_HIDDEN));
+
+    FullScan(kStartMenu.c_str());
+    EXPECT_EQ(start_menu_paths(),
+              (std::vector<std::wstring>{kStartMenu + L"Accessories\\Calc.lnk", kStartMenu + L"Accessories\\Deeper\\Paint.lnk",
+                                         kStartMenu + L"Games\\Solitaire.lnk", kStartMenu + L"Notes.lnk",
+                                         kStartMenu + L"Tools.exe\\Tool.lnk"}));
+    EXPECT_EQ(appState.startMenu[1].name, L"Paint");
+}
+
+TEST_F(PersistenceTest, FullScanSelectsItemsOnTheChosenListWithLetterCaseCounting) {
+    put("Windows/Start Menu/Notes.lnk");
+    put("Windows/Start Menu/Calc.exe");
+    appState.chosen[0].path = kStartMenu + L"Notes.lnk";
+    appState.chosen[1].path = L"\\WINDOWS\\Start Menu\\Calc.exe";
+    appState.chosenCount = 2;
+    FullScan(kStartMenu.c_str());
+    ASSERT_EQ(appState.startMenuCount, 2);
+    EXPECT_EQ(appState.startMenu[0].path, kStartMenu + L"Calc.exe");
+    EXPECT_EQ(appState.startMenu[0].selected, 0);
+    EXPECT_EQ(appState.startMenu[1].selected, 1);
+}
+
+TEST_F(PersistenceTest, ScansStopAtTheRoomOfListingsAndLists) {
+    for (int i = 0; i < 300; ++i) put("Windows/Start Menu/Many/App" + std::to_string(1000 + i) + ".lnk");
+    TopLevelScan((kStartMenu + L"Many\\").c_str());
+    EXPECT_EQ(appState.chosenCount, 128);
+    FullScan(kStartMenu.c_str());
+    EXPECT_EQ(appState.startMenuCount, kMaxApplicationItems);
+    EXPECT_EQ(appState.startMenu[255].path, kStartMenu + L"Many\\App1255.lnk");
+}
+
+TEST_F(PersistenceTest, PathsThatWouldNotFitAreSkippedNotCut) {
+    // A folder whose path leaves room for "Short.lnk" but not for a longer name.
+    std::string folder(255 - kStartMenu.size() - 9, 'f');
+    put("Windows/Start Menu/" + folder + "/Short.lnk");
+    put("Windows/Start Menu/" + folder + "/LongerName.lnk");
+    FullScan(kStartMenu.c_str());
+    ASSERT_EQ(appState.startMenuCount, 1);
+    EXPECT_EQ(appState.startMenu[0].path, kStartMenu + std::wstring(folder.begin(), folder.end()) + L"\\Short.lnk");
+    EXPECT_LT(appState.startMenu[0].path.size(), static_cast<size_t>(MAX_PATH));
+}
+
+TEST(DisplayName, IsTheTextBetweenTheLastBackslashAndTheLastDot) {
+    EXPECT_EQ(DisplayName(L"\\Windows\\Start Menu\\Notes.lnk"), L"Notes");
+    EXPECT_EQ(DisplayName(L"\\Windows\\Start Menu\\My.Old.App.exe"), L"My.Old.App");
+    EXPECT_EQ(DisplayName(L"\\Windows\\Start Menu\\.lnk"), L"");
+    EXPECT_EQ(DisplayName(L"\\Windows\\Start Menu\\NoDot"), L"");
+    EXPECT_EQ(DisplayName(L"\\Windows.d\\Start Menu\\NoDot"), L"");
+    std::wstring long_path = L"\\Windows\\Start Menu\\" + std::wstring(90, L'x') + L".lnk";
+    EXPECT_EQ(DisplayName(long_path.c_str()), L"");
+}
+
+}  // namespace
