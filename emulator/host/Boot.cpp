@@ -2,11 +2,14 @@
 
 #include <clocale>
 
+#include "device/Backlight.h"
 #include "device/DeviceStatus.h"
 #include "files/FileSystem.h"
 #include "gdi/Gdi.h"
 #include "image/DefaultImage.h"
+#include "library/Libraries.h"
 #include "registry/Registry.h"
+#include "shell/Shell.h"
 #include "window/WindowManager.h"
 
 namespace emu {
@@ -44,6 +47,9 @@ std::unique_ptr<Device> assemble_device(const BootOptions& options, std::string&
     device->files = std::make_shared<FileSystem>(*device);
     device->gdi = std::make_shared<Gdi>(*device);
     device->windows = std::make_shared<WindowManager>(*device);
+    device->shell = std::make_shared<Shell>(*device);
+    device->libraries = std::make_shared<Libraries>(*device);
+    install_backlight(*device);
     device->windows->invalidate_screen(Region(RECT{0, 0, Gdi::kScreenWidth, Gdi::kScreenHeight}));
     return device;
 }
