@@ -1,28 +1,37 @@
 #include "gdi/Blit.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace emu {
 
+namespace {
+
+// Copies the target's `piece` (surface coordinates) from the source `shift` away. A
+// surface copied onto itself may overlap: rows then go bottom-up when moving down, so that
+// none is read after it is overwritten, and each row moves as memmove does.
+void copy_piece(Surface& target, const Surface& source, const RECT& piece, POINT shift) {
+    const bool same_surface = &target == &source;
+    const bool bottom_up = same_surface && shift.y > 0;
+    const std::size_t bytes = static_cast<std::size_t>(piece.right - piece.left) * sizeof(std::uint32_t);
+    for (LONG i = 0; i < piece.bottom - piece.top; ++i) {
+        const LONG row = bottom_up ? piece.bottom - 1 - i : piece.top + i;
+        std::uint32_t* target_pixels = target.row(row) + piece.left;
+        const std::uint32_t* source_pixels = source.row(row - shift.y) + (piece.left - shift.x);
+        if (same_surface) std::memmove(target_pixels, source_pixels, bytes);
+        else std::memcpy(target_pixels, source_pixels, bytes);
+    }
+}
+
+}  // namespace
+
 void copy_pixels(Canvas& canvas, POINT to, SIZE size, const Surface& source, POINT from) {
     const RECT available = rect_intersection({from.x, from.y, from.x + size.cx, from.y + size.cy}, source.bounds());
     if (rect_empty(available)) return;
-    const LONG shift_x = to.x - from.x, shift_y = to.y - from.y;
-    const RECT wanted{available.left + shift_x, available.top + shift_y, available.right + shift_x,
-                      available.bottom + shift_y};
-    // Surface coordinates of the target minus those of the source.
+    const RECT wanted{available.left + to.x - from.x, available.top + to.y - from.y, available.right + to.x - from.x,
+                      available.bottom + to.y - from.y};
     const RECT placed = canvas.to_surface(wanted);
-    const LONG dx = placed.left - available.left, dy = placed.top - available.top;
-    // When a surface copies onto itself downwards, rows go bottom-up so none is read after it is overwritten.
-    const bool bottom_up = &canvas.surface() == &source && dy > 0;
-    canvas.for_each_visible(wanted, [&](const RECT& piece) {
-        const std::size_t bytes = static_cast<std::size_t>(piece.right - piece.left) * sizeof(std::uint32_t);
-        for (LONG i = 0; i < piece.bottom - piece.top; ++i) {
-            const LONG row = bottom_up ? piece.bottom - 1 - i : piece.top + i;
-            std::memmove(canvas.surface().row(row) + piece.left, source.row(row - dy) + (piece.left - dx), bytes);
-        }
-    });
+    const POINT shift{placed.left - available.left, placed.top - available.top};
+    canvas.for_each_visible(wanted, [&](const RECT& piece) { copy_piece(canvas.surface(), source, piece, shift); });
 }
 
 }  // namespace emu

@@ -1,6 +1,6 @@
 #include "gdi/Canvas.h"
 
-#include <algorithm>
+#include "gdi/Pixel.h"
 
 namespace emu {
 
@@ -15,10 +15,8 @@ RECT Canvas::to_surface(const RECT& rect) const {
 
 void Canvas::fill(const RECT& rect, std::uint32_t pixel) {
     for_each_visible(rect, [&](const RECT& piece) {
-        for (LONG y = piece.top; y < piece.bottom; ++y) {
-            std::uint32_t* row = surface_.row(y);
-            std::fill(row + piece.left, row + piece.right, pixel);
-        }
+        for (LONG y = piece.top; y < piece.bottom; ++y)
+            fill_pixels(surface_.row(y) + piece.left, static_cast<std::size_t>(piece.right - piece.left), pixel);
     });
 }
 
