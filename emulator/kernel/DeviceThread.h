@@ -1,9 +1,9 @@
 #pragma once
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <semaphore>
 #include <thread>
 
 #include <windef.h>
@@ -39,7 +39,8 @@ public:
     std::function<bool()> ready_when;
     std::optional<std::uint64_t> deadline;
 
-    std::condition_variable turn;
+    // Released when the thread is given the CPU.
+    std::binary_semaphore wake{0};
     std::unique_lock<std::mutex>* lock = nullptr;
     std::thread host;
 };

@@ -30,11 +30,11 @@ DeviceThread& Scheduler::create(Process* process, std::function<DWORD()> body) {
 }
 
 void Scheduler::run(DeviceThread& thread) {
+    thread.wake.acquire();
     std::unique_lock lock(mutex_);
     t_current = &thread;
     bind_current_device(&device_);
     thread.lock = &lock;
-    thread.turn.wait(lock, [&] { return running_ == &thread; });
     try {
         if (!thread.stop_requested) thread.exit_code = thread.body();
     } catch (const ThreadStopped&) {
@@ -43,10 +43,11 @@ void Scheduler::run(DeviceThread& thread) {
     thread.state = DeviceThread::State::Finished;
     for (auto& hook : exit_hooks) hook(thread);
     thread.lock = nullptr;
-    running_ = nullptr;
-    hand_over(&thread);
     bind_current_device(nullptr);
     t_current = nullptr;
+    auto next = choose_next(&thread);
+    lock.unlock();
+    if (next) next->wake.release();
 }
 
 bool Scheduler::can_run(const DeviceThread& thread) const {
@@ -59,7 +60,7 @@ bool Scheduler::can_run(const DeviceThread& thread) const {
     }
 }
 
-void Scheduler::hand_over(const DeviceThread* after) {
+DeviceThread* Scheduler::choose_next(const DeviceThread* after) {
     std::size_t count = threads_.size();
     std::size_t start = 0;
     if (after) {
@@ -72,12 +73,12 @@ void Scheduler::hand_over(const DeviceThread* after) {
             candidate.state = DeviceThread::State::Running;
             running_ = &candidate;
             last_ran_ = &candidate;
-            candidate.turn.notify_one();
-            return;
+            return &candidate;
         }
     }
     running_ = nullptr;
     idle_changed_.notify_all();
+    return nullptr;
 }
 
 bool Scheduler::wait(const std::function<bool()>& ready, std::optional<std::uint64_t> deadline) {
@@ -93,9 +94,12 @@ bool Scheduler::wait(const std::function<bool()>& ready, std::optional<std::uint
     self.ready_when = ready;
     self.deadline = deadline;
     self.state = DeviceThread::State::Waiting;
-    running_ = nullptr;
-    hand_over(&self);
-    self.turn.wait(*self.lock, [&] { return running_ == &self; });
+    // The CPU passes without the mutex held, so the next thread takes it at once.
+    auto next = choose_next(&self);
+    self.lock->unlock();
+    if (next) next->wake.release();
+    self.wake.acquire();
+    self.lock->lock();
     self.ready_when = nullptr;
     self.deadline.reset();
     if (self.stop_requested) return stopped();
@@ -103,7 +107,8 @@ bool Scheduler::wait(const std::function<bool()>& ready, std::optional<std::uint
 }
 
 void Scheduler::kick() {
-    if (running_ == nullptr) hand_over(last_ran_);
+    if (running_ != nullptr) return;
+    if (auto next = choose_next(last_ran_)) next->wake.release();
 }
 
 void Scheduler::wait_idle(std::unique_lock<std::mutex>& lock) {

@@ -63,7 +63,9 @@ public:
 private:
     void run(DeviceThread& thread);
     bool can_run(const DeviceThread& thread) const;
-    void hand_over(const DeviceThread* after);
+    // Picks the next thread to run after `after` and makes it the running one; null when
+    // none can run (the device is idle).
+    DeviceThread* choose_next(const DeviceThread* after);
 
     Device& device_;
     Clock& clock_;
