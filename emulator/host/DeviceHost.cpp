@@ -2,6 +2,7 @@
 
 #include "gdi/Gdi.h"
 #include "host/Boot.h"
+#include "host/RealTimeWaker.h"
 #include "window/WindowManager.h"
 
 namespace emu {
@@ -12,7 +13,24 @@ std::unique_ptr<DeviceHost> DeviceHost::boot(const BootOptions& options, std::st
     return std::unique_ptr<DeviceHost>(new DeviceHost(std::move(device)));
 }
 
-DeviceHost::~DeviceHost() { device_->power_off(); }
+DeviceHost::DeviceHost(std::unique_ptr<Device> device) : device_(std::move(device)) {
+    if (device_->clock.mode() == Clock::Mode::Real) waker_ = std::make_unique<RealTimeWaker>(*device_);
+}
+
+DeviceHost::~DeviceHost() {
+    waker_.reset();
+    device_->power_off();
+}
+
+void DeviceHost::settle(std::unique_lock<std::mutex>& lock) {
+    device_->scheduler.wait_idle(lock);
+    if (waker_) waker_->deadlines_changed();
+}
+
+void DeviceHost::set_wake_listener(std::function<void()> listener) {
+    std::unique_lock lock(device_->scheduler.mutex());
+    if (waker_) waker_->set_listener(std::move(listener));
+}
 
 void DeviceHost::install(std::wstring path, EntryFunction entry, std::span<const ResourceBlob> resources) {
     std::unique_lock lock(device_->scheduler.mutex());
@@ -24,20 +42,20 @@ bool DeviceHost::start(std::wstring_view path, std::wstring command_line) {
     auto module = device_->find_module(path);
     if (!module || !module->entry) return false;
     device_->start_process(*module, std::move(command_line));
-    device_->scheduler.wait_idle(lock);
+    settle(lock);
     return true;
 }
 
 void DeviceHost::run(std::wstring path, std::function<int()> body) {
     std::unique_lock lock(device_->scheduler.mutex());
     device_->start_process(std::move(path), std::move(body));
-    device_->scheduler.wait_idle(lock);
+    settle(lock);
 }
 
 void DeviceHost::inject(const std::function<void(Device&)>& action) {
     std::unique_lock lock(device_->scheduler.mutex());
     action(*device_);
-    device_->scheduler.wait_idle(lock);
+    settle(lock);
 }
 
 void DeviceHost::stylus_down(int x, int y) {
@@ -64,20 +82,20 @@ void DeviceHost::key(UINT virtual_key) {
 
 void DeviceHost::wait_idle() {
     std::unique_lock lock(device_->scheduler.mutex());
-    device_->scheduler.wait_idle(lock);
+    settle(lock);
 }
 
 void DeviceHost::advance(std::uint64_t ms) {
     std::unique_lock lock(device_->scheduler.mutex());
     auto& scheduler = device_->scheduler;
     auto target = device_->clock.now_ms() + ms;
-    scheduler.wait_idle(lock);
+    settle(lock);
     for (auto next = scheduler.next_deadline(); next && *next <= target; next = scheduler.next_deadline()) {
         device_->clock.advance_to(*next);
-        scheduler.wait_idle(lock);
+        settle(lock);
     }
     device_->clock.advance_to(target);
-    scheduler.wait_idle(lock);
+    settle(lock);
 }
 
 bool DeviceHost::wait_for_exit(std::uint64_t max_ms) {
@@ -89,8 +107,9 @@ bool DeviceHost::wait_for_exit(std::uint64_t max_ms) {
             auto now = device_->clock.now_ms();
             if (now >= limit) return device_->all_processes_ended();
             scheduler.wait_idle_for(lock, limit - now);
+            if (waker_) waker_->deadlines_changed();
         } else {
-            scheduler.wait_idle(lock);
+            settle(lock);
         }
         if (device_->all_processes_ended()) return true;
         if (device_->clock.mode() == Clock::Mode::Real) continue;

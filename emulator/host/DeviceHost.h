@@ -12,6 +12,8 @@
 
 namespace emu {
 
+class RealTimeWaker;
+
 struct BootOptions {
     std::filesystem::path image;          // the device folder
     bool unpack_default_image = true;      // fill a missing or empty folder with the built-in image
@@ -59,9 +61,15 @@ public:
     template <class Action>
     auto inspect(Action&& action) {
         std::unique_lock lock(device_->scheduler.mutex());
-        device_->scheduler.wait_idle(lock);
+        settle(lock);
         return action(*device_);
     }
+
+    // Real clocks: `listener` is called each time the device is idle again after threads
+    // whose deadline passed were woken (a Sleep ended, a timer fired), so that a front-end
+    // learns of changes no input of its own caused. It runs on a host thread of its own,
+    // holding the device lock, and must not call back into the host.
+    void set_wake_listener(std::function<void()> listener);
 
     // The orderly end: WM_CLOSE to every top-level window, programs given `max_ms` of
     // device time to end, then power off.
@@ -70,10 +78,13 @@ public:
     void reset();
 
 private:
-    explicit DeviceHost(std::unique_ptr<Device> device) : device_(std::move(device)) {}
+    explicit DeviceHost(std::unique_ptr<Device> device);
     void inject(const std::function<void(Device&)>& action);
+    // Waits until the device is idle; what ran may have set new deadlines.
+    void settle(std::unique_lock<std::mutex>& lock);
 
     std::unique_ptr<Device> device_;
+    std::unique_ptr<RealTimeWaker> waker_;  // real clocks only
 };
 
 }  // namespace emu
