@@ -24,7 +24,7 @@ template <class Operation, class... Paths>
 BOOL with_paths(Operation operation, Paths... paths) {
     auto files = device_files();
     if (!files) return succeeded(ERROR_NOT_READY);
-    if (((paths == nullptr) || ...)) return succeeded(ERROR_INVALID_PARAMETER);
+    if ((!paths || ...)) return succeeded(ERROR_INVALID_PARAMETER);
     return succeeded(operation(*files, std::wstring_view(paths)...));
 }
 

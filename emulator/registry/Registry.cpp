@@ -14,13 +14,6 @@ namespace emu {
 
 namespace {
 
-// Key and value names end up in the registry file's lines, so they may not hold line breaks.
-bool valid_name(std::wstring_view name) {
-    for (wchar_t c : name)
-        if (c < 0x20) return false;
-    return name.size() <= 255;
-}
-
 HKEY predefined_key(std::size_t index) {
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000000u + index)));
 }
@@ -96,7 +89,7 @@ LONG Registry::create_key(HKEY parent, std::wstring_view sub_key, HKEY* result, 
     auto names = split_key_path(sub_key);
     if (names.empty() != sub_key.empty()) return ERROR_INVALID_PARAMETER;
     for (auto name : names)
-        if (!valid_name(name)) return ERROR_INVALID_PARAMETER;
+        if (!valid_registry_name(name)) return ERROR_INVALID_PARAMETER;
     bool any_created = false;
     for (auto name : names) {
         bool created;
@@ -157,7 +150,7 @@ LONG Registry::query_value(HKEY handle, std::wstring_view name, DWORD* type, BYT
 LONG Registry::set_value(HKEY handle, std::wstring_view name, DWORD type, const BYTE* data, DWORD size) {
     auto key = resolve(handle);
     if (!key) return ERROR_INVALID_HANDLE;
-    if (!valid_name(name) || (!data && size)) return ERROR_INVALID_PARAMETER;
+    if (!valid_registry_name(name) || (!data && size)) return ERROR_INVALID_PARAMETER;
     RegistryValue value{std::wstring(name), type, stored_data(type, data, size)};
     log_set(*key, value);
     key->set_value(std::move(value));

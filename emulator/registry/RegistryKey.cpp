@@ -65,6 +65,12 @@ bool RegistryKey::remove_value(std::wstring_view value_name) {
     return true;
 }
 
+bool valid_registry_name(std::wstring_view name) {
+    for (wchar_t c : name)
+        if (c < 0x20) return false;
+    return name.size() <= 255;
+}
+
 std::vector<BYTE> string_data(std::wstring_view text) {
     std::vector<BYTE> data((text.size() + 1) * sizeof(wchar_t), 0);
     std::memcpy(data.data(), text.data(), text.size() * sizeof(wchar_t));

@@ -34,6 +34,10 @@ struct RegistryKey {
     bool remove_value(std::wstring_view value_name);
 };
 
+// Names of keys and values end up in the registry file's lines, so they may not hold
+// control characters such as line breaks; at most 255 characters.
+bool valid_registry_name(std::wstring_view name);
+
 // REG_SZ data: the text's wide characters and a terminator, as the device stores them.
 std::vector<BYTE> string_data(std::wstring_view text);
 // The text of REG_SZ data, up to its first terminator.

@@ -85,6 +85,7 @@ private:
         auto names = split_key_path(path);
         if (names.empty()) return fail("empty key name");
         for (auto name : names) {
+            if (!valid_registry_name(name)) return fail("a key name holds a control character or is too long");
             bool created;
             key_ = key_->make_child(name, created).get();
         }
@@ -99,6 +100,7 @@ private:
             auto name = quoted(line);
             if (!name) return false;
             value.name = widen_utf8(*name);
+            if (!valid_registry_name(value.name)) return fail("a value name holds a control character or is too long");
         }
         line = trim(line);
         if (!line.starts_with('=')) return fail("expected '=' after the value name");
