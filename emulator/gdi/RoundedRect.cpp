@@ -46,24 +46,38 @@ RECT normalised(RECT box) {
     return box;
 }
 
-// One row of an outlined shape: the outline covers the pixels whose upper or lower
-// neighbour lies outside the shape, and at least the row's two end pixels.
-void draw_outlined_row(Canvas& canvas, const RoundedShape& shape, LONG y, std::uint32_t outline,
-                       std::optional<std::uint32_t> fill) {
+// Where a row's pixels lie: outline from left to fill_left and from fill_right to right,
+// fill between. Without an outline both outline parts are empty.
+struct RowLayout {
+    LONG left, fill_left, fill_right, right;
+    bool operator==(const RowLayout&) const = default;
+};
+
+// The outline covers the pixels whose upper or lower neighbour lies outside the shape,
+// and at least the row's two end pixels.
+RowLayout layout_of(const RoundedShape& shape, LONG y, bool outlined) {
     const RECT& box = shape.box();
     const int inset = shape.inset(y);
     const LONG left = box.left + inset, right = box.right - inset;
+    if (!outlined) return {left, left, right, right};
     const bool edge_row = y == box.top || y == box.bottom - 1;
     const int inner = edge_row ? box.right - box.left : std::max({shape.inset(y - 1), shape.inset(y + 1), inset + 1});
-    const LONG left_outline_end = std::min(box.left + inner, right);
-    const LONG right_outline_start = std::max(box.right - inner, left_outline_end);
-    canvas.fill_row(y, left, left_outline_end, outline);
-    canvas.fill_row(y, right_outline_start, right, outline);
-    if (fill) canvas.fill_row(y, left_outline_end, right_outline_start, *fill);
+    const LONG fill_left = std::min(box.left + inner, right);
+    return {left, fill_left, std::max(box.right - inner, fill_left), right};
+}
+
+void draw_rows(Canvas& canvas, const RowLayout& row, LONG top, LONG bottom, std::optional<std::uint32_t> outline,
+               std::optional<std::uint32_t> fill) {
+    if (outline) {
+        canvas.fill({row.left, top, row.fill_left, bottom}, *outline);
+        canvas.fill({row.fill_right, top, row.right, bottom}, *outline);
+    }
+    if (fill) canvas.fill({row.fill_left, top, row.fill_right, bottom}, *fill);
 }
 
 }  // namespace
 
+// Rows laid out alike, as along the straight sides, are drawn together as rectangles.
 void draw_rounded_rect(Canvas& canvas, RECT box, SIZE corner, std::optional<std::uint32_t> outline,
                        std::optional<std::uint32_t> fill) {
     box = normalised(box);
@@ -73,13 +87,14 @@ void draw_rounded_rect(Canvas& canvas, RECT box, SIZE corner, std::optional<std:
     }
     if (rect_empty(box) || (!outline && !fill)) return;
     const RoundedShape shape(box, corner);
-    for (LONG y = box.top; y < box.bottom; ++y) {
-        if (outline) {
-            draw_outlined_row(canvas, shape, y, *outline, fill);
-        } else {
-            const int inset = shape.inset(y);
-            canvas.fill_row(y, box.left + inset, box.right - inset, *fill);
-        }
+    const bool outlined = outline.has_value();
+    LONG top = box.top;
+    while (top < box.bottom) {
+        const RowLayout row = layout_of(shape, top, outlined);
+        LONG bottom = top + 1;
+        while (bottom < box.bottom && layout_of(shape, bottom, outlined) == row) ++bottom;
+        draw_rows(canvas, row, top, bottom, outline, fill);
+        top = bottom;
     }
 }
 

@@ -60,14 +60,5 @@ TEST_F(Clipping, FillScreenPaintsOnlyTheGivenArea) {
     EXPECT_EQ(screen(239, 319), 0x00528Cu);
 }
 
-TEST_F(Clipping, ReleasedScreenDcIsGone) {
-    HDC dc = gdi().create_screen_dc({0, 0}, emu::Region(RECT{0, 0, 1, 1}));
-    EXPECT_EQ(gdi().live_dcs(), 1u);
-    EXPECT_FALSE(DeleteDC(dc));
-    EXPECT_TRUE(gdi().release_dc(dc));
-    EXPECT_FALSE(gdi().release_dc(dc));
-    EXPECT_EQ(gdi().live_dcs(), 0u);
-}
-
 }  // namespace
 }  // namespace gdi_test

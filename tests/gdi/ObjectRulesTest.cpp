@@ -62,21 +62,7 @@ TEST_F(ObjectRules, GetObjectDescribesTheSystemFontInFull) {
     EXPECT_STREQ(font.lfFaceName, L"DejaVu Sans");
 }
 
-TEST_F(ObjectRules, AFontKeepsTheLogfontItWasMadeFrom) {
-    LOGFONT wanted{};
-    wanted.lfHeight = -12;
-    wanted.lfWeight = FW_BOLD;
-    wcscpy(wanted.lfFaceName, L"Anything");
-    HFONT font = CreateFontIndirect(&wanted);
-    LOGFONT got{};
-    GetObject(font, sizeof got, &got);
-    EXPECT_EQ(got.lfHeight, -12);
-    EXPECT_EQ(got.lfWeight, FW_BOLD);
-    EXPECT_STREQ(got.lfFaceName, L"Anything");
-    DeleteObject(font);
-}
-
-TEST_F(ObjectRules, ABitmapGoesIntoOneMemoryDcAtATime) {
+TEST_F(ObjectRules, ABitmapGoesIntoOneMemoryDcAtATimeAndNeverIntoAScreenDc) {
     HDC first = CreateCompatibleDC(nullptr);
     HDC second = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateCompatibleBitmap(first, 3, 2);
@@ -89,17 +75,12 @@ TEST_F(ObjectRules, ABitmapGoesIntoOneMemoryDcAtATime) {
     EXPECT_EQ(description.bmHeight, 2);
     EXPECT_EQ(description.bmBitsPixel, 32);
     SelectObject(first, original);
+    HDC screen = gdi().create_screen_dc({0, 0}, emu::Region(RECT{0, 0, 240, 320}));
+    EXPECT_EQ(SelectObject(screen, bitmap), nullptr);
+    gdi().release_dc(screen);
     EXPECT_TRUE(DeleteObject(bitmap));
     DeleteDC(first);
     DeleteDC(second);
-}
-
-TEST_F(ObjectRules, ABitmapCannotGoIntoAScreenDc) {
-    HDC screen = gdi().create_screen_dc({0, 0}, emu::Region(RECT{0, 0, 240, 320}));
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 2, 2);
-    EXPECT_EQ(SelectObject(screen, bitmap), nullptr);
-    DeleteObject(bitmap);
-    gdi().release_dc(screen);
 }
 
 TEST_F(ObjectRules, CountersFollowObjectsDcsAndIconsToTheirEnd) {
@@ -115,6 +96,11 @@ TEST_F(ObjectRules, CountersFollowObjectsDcsAndIconsToTheirEnd) {
     EXPECT_EQ(gdi().live_objects(), 0u);
     EXPECT_EQ(gdi().live_dcs(), 0u);
     EXPECT_EQ(gdi().live_icons(), 0u);
+    HDC screen = gdi().create_screen_dc({0, 0}, emu::Region(RECT{0, 0, 1, 1}));
+    EXPECT_FALSE(DeleteDC(screen));
+    EXPECT_TRUE(gdi().release_dc(screen));
+    EXPECT_FALSE(gdi().release_dc(screen));
+    EXPECT_EQ(gdi().live_dcs(), 0u);
 }
 
 TEST_F(ObjectRules, ForeignAndStaleHandlesAreRefused) {

@@ -124,12 +124,5 @@ TEST_F(Text, SpacingArrayPlacesEachCharacter) {
     EXPECT_GE(ink.right - ink.left, 30);
 }
 
-TEST_F(Text, BackgroundModeIsOneOfTheTwo) {
-    HDC dc = surface(1, 1);
-    EXPECT_EQ(SetBkMode(dc, TRANSPARENT), OPAQUE);
-    EXPECT_EQ(SetBkMode(dc, 7), 0);
-    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-}
-
 }  // namespace
 }  // namespace gdi_test
