@@ -1,5 +1,8 @@
 #include "gdi/Canvas.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "gdi/Pixel.h"
 
 namespace emu {
@@ -9,8 +12,22 @@ Canvas::Canvas(Surface& surface, POINT origin, std::span<const RECT> clip)
 
 void Canvas::limit_to(const RECT& rect) { limit_ = rect_intersection(limit_, to_surface(rect)); }
 
+namespace {
+
+// Coordinates near the ends of LONG's range saturate instead of wrapping around.
+LONG shifted(LONG value, LONG by) {
+    return static_cast<LONG>(std::clamp<long long>(static_cast<long long>(value) + by, LONG_MIN, LONG_MAX));
+}
+
+}  // namespace
+
 RECT Canvas::to_surface(const RECT& rect) const {
-    return {rect.left + origin_.x, rect.top + origin_.y, rect.right + origin_.x, rect.bottom + origin_.y};
+    return {shifted(rect.left, origin_.x), shifted(rect.top, origin_.y), shifted(rect.right, origin_.x),
+            shifted(rect.bottom, origin_.y)};
+}
+
+RECT Canvas::drawable_bounds() const {
+    return {limit_.left - origin_.x, limit_.top - origin_.y, limit_.right - origin_.x, limit_.bottom - origin_.y};
 }
 
 void Canvas::fill(const RECT& rect, std::uint32_t pixel) {

@@ -38,6 +38,9 @@ public:
 
     Surface& surface() const { return surface_; }
     RECT to_surface(const RECT& rect) const;
+    // The bounds of what may be drawn, in the caller's coordinates: shapes reaching far
+    // beyond them need to be walked only inside them.
+    RECT drawable_bounds() const;
 
 private:
     Surface& surface_;

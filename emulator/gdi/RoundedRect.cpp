@@ -88,11 +88,13 @@ void draw_rounded_rect(Canvas& canvas, RECT box, SIZE corner, std::optional<std:
     if (rect_empty(box) || (!outline && !fill)) return;
     const RoundedShape shape(box, corner);
     const bool outlined = outline.has_value();
-    LONG top = box.top;
-    while (top < box.bottom) {
+    const RECT drawable = canvas.drawable_bounds();
+    LONG top = std::max(box.top, drawable.top);
+    const LONG end = std::min(box.bottom, drawable.bottom);
+    while (top < end) {
         const RowLayout row = layout_of(shape, top, outlined);
         LONG bottom = top + 1;
-        while (bottom < box.bottom && layout_of(shape, bottom, outlined) == row) ++bottom;
+        while (bottom < end && layout_of(shape, bottom, outlined) == row) ++bottom;
         draw_rows(canvas, row, top, bottom, outline, fill);
         top = bottom;
     }

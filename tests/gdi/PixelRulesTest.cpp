@@ -22,6 +22,16 @@ TEST_F(PixelRules, SlantedLineLeavesOutItsLastPoint) {
     EXPECT_EQ(picture(dc, 4, 4), (Picture{"#...", ".#..", "..#.", "...."}));
 }
 
+TEST_F(PixelRules, ShapesReachingFarBeyondTheSurfaceDrawTheirVisiblePart) {
+    HDC dc = surface(4, 4);
+    const POINT diagonal[] = {{-1000000000, -1000000000}, {1000000000, 1000000000}};
+    Polyline(dc, diagonal, 2);
+    EXPECT_EQ(picture(dc, 4, 4), (Picture{"#...", ".#..", "..#.", "...#"}));
+    SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    Rectangle(dc, -2000000000, 2, 2000000000, 2000000000);
+    EXPECT_EQ(picture(dc, 4, 4), (Picture{"#...", ".#..", "####", "####"}));
+}
+
 TEST_F(PixelRules, LineToDrawsFromTheCurrentPositionAndMovesIt) {
     HDC dc = surface(6, 4);
     MoveToEx(dc, 1, 1, nullptr);
