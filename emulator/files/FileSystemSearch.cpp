@@ -7,6 +7,7 @@
 #include <winerror.h>
 
 #include "files/FileSystem.h"
+#include "kernel/Device.h"
 #include "kernel/EventLog.h"
 
 namespace emu {
@@ -46,8 +47,8 @@ std::vector<WIN32_FIND_DATAW> FileSystem::list(const ResolvedPath& folder, std::
     for (fs::directory_iterator it(folder.host, error), end; !error && it != end; it.increment(error)) {
         auto name = widen_utf8(it->path().filename().string());
         if (name.size() >= MAX_PATH || !matches_mask(name, mask)) continue;
-        // Links may point outside the root, and the root holds the hidden metadata folder.
-        if ((it->is_symlink() || folder.device_path.empty()) && !paths_.inside(it->path())) continue;
+        if (folder.device_path.empty() && same_name(name, PathResolver::kMetadataFolder)) continue;
+        if (it->is_symlink() && !paths_.inside(it->path())) continue;
         struct stat info;
         if (::stat(it->path().c_str(), &info) != 0) continue;
         WIN32_FIND_DATAW data{};

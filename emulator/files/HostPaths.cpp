@@ -49,14 +49,19 @@ bool valid_name(std::wstring_view name) {
 }
 
 // The entry of `folder` that `name` names: the exact spelling when it exists, else the
-// first entry equal to it without regard to case, else `name` as written.
-std::string entry_named(const fs::path& folder, std::wstring_view name) {
+// first entry equal to it without regard to case, else `name` as written. `linked` is set
+// when the entry is a symbolic link.
+std::string entry_named(const fs::path& folder, std::wstring_view name, bool& linked) {
     auto written = utf8(name);
     std::error_code error;
-    if (fs::exists(fs::symlink_status(folder / written, error))) return written;
+    auto status = fs::symlink_status(folder / written, error);
+    linked |= fs::is_symlink(status);
+    if (fs::exists(status)) return written;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         auto entry = it->path().filename().string();
-        if (same_name(widen_utf8(entry), name)) return entry;
+        if (!same_name(widen_utf8(entry), name)) continue;
+        linked |= it->is_symlink(error);
+        return entry;
     }
     return written;
 }
@@ -97,13 +102,16 @@ ResolvedPath PathResolver::resolve(std::wstring_view device_path) const {
     std::vector<std::wstring_view> names;
     if (!split_names(device_path, names)) return {{}, {}, ERROR_ACCESS_DENIED};
     ResolvedPath resolved{root_, {}, 0};
+    bool linked = false;
     for (auto name : names) {
         if (!valid_name(name)) return {{}, {}, ERROR_INVALID_NAME};
-        auto entry = entry_named(resolved.host, name);
+        auto entry = entry_named(resolved.host, name, linked);
         resolved.host /= entry;
         resolved.device_path += L"\\" + widen_utf8(entry);
     }
-    if (!inside(resolved.host)) resolved.error = ERROR_ACCESS_DENIED;
+    // Without links and "..", a path cannot leave the root; only links need following.
+    bool metadata = !names.empty() && same_name(names.front(), kMetadataFolder);
+    if (metadata || (linked && !inside(resolved.host))) resolved.error = ERROR_ACCESS_DENIED;
     return resolved;
 }
 
