@@ -14,6 +14,28 @@ ATOM RegisterControlClass(LPCWSTR name, WNDPROC procedure, HINSTANCE instance) {
     return atom;
 }
 
+HWND CreateControlWindow(const ControlWindowSpec& spec, void* object, HWND& window, ATOM& atom) {
+    HWND existing = FindWindow(spec.name, spec.name);
+    if (existing) {
+        window = existing;
+        SetForegroundWindow(existing);
+        return nullptr;
+    }
+    atom = RegisterControlClass(spec.name, spec.procedure, spec.instance);
+    if (!atom) return nullptr;
+    window = CreateWindowEx(0, spec.name, spec.name, spec.style, spec.x, spec.y, spec.width, spec.height, spec.parent,
+                            nullptr, spec.instance, nullptr);
+    if (window) RegisterControlWindow(window, object);
+    return window;
+}
+
+void DestroyControlWindow(HWND window, ATOM atom) {
+    if (!atom) return;
+    DestroyWindow(window);
+    UnregisterClass(MAKEINTATOM(atom), nullptr);
+    ForgetControlWindow(window);
+}
+
 void RegisterControlWindow(HWND window, void* object) {
     if (appState.windowRegistry) appState.windowRegistry->add(window, object);
 }
