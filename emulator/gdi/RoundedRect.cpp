@@ -1,7 +1,7 @@
 #include "gdi/RoundedRect.h"
 
 #include <algorithm>
-#include <cstdint>
+#include <cmath>
 #include <utility>
 
 namespace emu {
@@ -11,33 +11,37 @@ namespace {
 // The covered pixels of a rounded rectangle, row by row. Each corner is a quadrant of an
 // ellipse through the centres of the pixels of a w x h box; a row of the shape starts at
 // its first pixel inside that ellipse, and is mirrored on the right and at the bottom.
+// Sizes are 64-bit and the ellipse test long double, exact for any corner a screen shows.
 class RoundedShape {
 public:
     RoundedShape(RECT box, SIZE corner)
         : box_(box),
-          w_(std::clamp<LONG>(corner.cx, 0, box.right - box.left)),
-          h_(std::clamp<LONG>(corner.cy, 0, box.bottom - box.top)) {}
+          w_(std::clamp<long long>(corner.cx, 0, 0LL + box.right - box.left)),
+          h_(std::clamp<long long>(corner.cy, 0, 0LL + box.bottom - box.top)) {}
 
     const RECT& box() const { return box_; }
 
-    // Pixels left out at each end of row y.
-    int inset(LONG y) const {
-        const int row = std::min(y - box_.top, box_.bottom - 1 - y);
+    // Pixels left out at each end of row y: the first column inside the corner's ellipse,
+    // estimated by a square root and settled by the exact test.
+    long long inset(LONG y) const {
+        const long long row = std::min(0LL + y - box_.top, 0LL + box_.bottom - 1 - y);
         if (w_ < 2 || h_ < 2 || row >= h_ / 2) return 0;
-        int column = 0;
+        const long double a = w_ - 1, b = h_ - 1, dy = 2 * row - b;
+        auto column = static_cast<long long>(std::ceil((a - a * std::sqrt(b * b - dy * dy) / b) / 2));
+        column = std::clamp(column, 0LL, w_ / 2);
+        while (column > 0 && inside_corner(column - 1, row)) --column;
         while (column < w_ / 2 && !inside_corner(column, row)) ++column;
         return column;
     }
 
 private:
-    bool inside_corner(int column, int row) const {
-        const std::int64_t a = w_ - 1, b = h_ - 1;
-        const std::int64_t dx = 2 * column - a, dy = 2 * row - b;
+    bool inside_corner(long long column, long long row) const {
+        const long double a = w_ - 1, b = h_ - 1, dx = 2 * column - a, dy = 2 * row - b;
         return dx * dx * b * b + dy * dy * a * a <= a * a * b * b;
     }
 
     RECT box_;
-    int w_, h_;
+    long long w_, h_;
 };
 
 RECT normalised(RECT box) {
@@ -57,13 +61,14 @@ struct RowLayout {
 // and at least the row's two end pixels.
 RowLayout layout_of(const RoundedShape& shape, LONG y, bool outlined) {
     const RECT& box = shape.box();
-    const int inset = shape.inset(y);
-    const LONG left = box.left + inset, right = box.right - inset;
+    const long long inset = shape.inset(y);
+    const auto left = static_cast<LONG>(box.left + inset), right = static_cast<LONG>(box.right - inset);
     if (!outlined) return {left, left, right, right};
     const bool edge_row = y == box.top || y == box.bottom - 1;
-    const int inner = edge_row ? box.right - box.left : std::max({shape.inset(y - 1), shape.inset(y + 1), inset + 1});
-    const LONG fill_left = std::min(box.left + inner, right);
-    return {left, fill_left, std::max(box.right - inner, fill_left), right};
+    const long long inner =
+        edge_row ? 0LL + box.right - box.left : std::max({shape.inset(y - 1), shape.inset(y + 1), inset + 1});
+    const auto fill_left = static_cast<LONG>(std::min(box.left + inner, 0LL + right));
+    return {left, fill_left, static_cast<LONG>(std::max(box.right - inner, 0LL + fill_left)), right};
 }
 
 void draw_rows(Canvas& canvas, const RowLayout& row, LONG top, LONG bottom, std::optional<std::uint32_t> outline,

@@ -30,6 +30,9 @@ TEST_F(PixelRules, ShapesReachingFarBeyondTheSurfaceDrawTheirVisiblePart) {
     SelectObject(dc, GetStockObject(BLACK_BRUSH));
     Rectangle(dc, -2000000000, 2, 2000000000, 2000000000);
     EXPECT_EQ(picture(dc, 4, 4), (Picture{"#...", ".#..", "####", "####"}));
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    RoundRect(dc, -1000000000, -1000000000, 1000000000, 1000000000, 2000000000, 2000000000);
+    EXPECT_EQ(picture(dc, 4, 4), (Picture{"....", "....", "....", "...."}));
 }
 
 TEST_F(PixelRules, LineToDrawsFromTheCurrentPositionAndMovesIt) {
