@@ -26,12 +26,16 @@ void copy_piece(Surface& target, const Surface& source, const RECT& piece, POINT
     const bool same_surface = &target == &source;
     const bool bottom_up = same_surface && shift.y > 0;
     const auto count = static_cast<std::size_t>(piece.right - piece.left);
+    // Kept in locals: the copies might otherwise be taken to change the surfaces themselves.
+    std::uint32_t* const target_pixels = target.pixels.data() + piece.left;
+    const std::uint32_t* const source_pixels = source.pixels.data() + (piece.left - shift.x);
+    const std::ptrdiff_t target_width = target.width, source_width = source.width;
     for (LONG i = 0; i < piece.bottom - piece.top; ++i) {
         const LONG row = bottom_up ? piece.bottom - 1 - i : piece.top + i;
-        std::uint32_t* target_pixels = target.row(row) + piece.left;
-        const std::uint32_t* source_pixels = source.row(row - shift.y) + (piece.left - shift.x);
-        if (same_surface) std::memmove(target_pixels, source_pixels, count * sizeof(std::uint32_t));
-        else copy_row(target_pixels, source_pixels, count);
+        std::uint32_t* target_row = target_pixels + row * target_width;
+        const std::uint32_t* source_row = source_pixels + (row - shift.y) * source_width;
+        if (same_surface) std::memmove(target_row, source_row, count * sizeof(std::uint32_t));
+        else copy_row(target_row, source_row, count);
     }
 }
 
