@@ -17,12 +17,12 @@ struct SettingsEntry {
 // The menu's entries in order: the first nine fill the left column, the rest the right.
 // The Backlight entry starts its applet only on a device without its own backlight program.
 const SettingsEntry kEntries[] = {
-    {L"Buttons", 126, 4025, 12},   {L"Input", 128, 4026, 8},    {L"Menus", 130, 4027, 11},
-    {L"Owner", 131, 4028, 2},      {L"Password", 132, 4029, 1}, {L"Sound", 137, 4030, 9},
-    {L"Today", 138, 4031, 13},     {L"About", 122, 4032, 5},    {L"Backlight", 124, kBacklightEntry, 6},
-    {L"Clock", 127, 4034, 16},     {L"Memory", 129, 4035, 4},   {L"Power", 133, 4036, 3},
-    {L"Regional", 134, 4037, 18},  {L"Remove", 135, 4038, 10},  {L"Screen", 136, 4039, 7},
-    {L"Beam", 125, 4040, 15},      {L"Network", 123, 4041, 17},
+    {L"Buttons", 126, 4025, 12},  {L"Input", 128, 4026, 8},    {L"Menus", 130, 4027, 11},
+    {L"Owner", 131, 4028, 2},     {L"Password", 132, 4029, 1}, {L"Sound", 137, 4030, 9},
+    {L"Today", 138, 4031, 13},    {L"About", 122, 4032, 5},    {L"Backlight", 124, kBacklightEntry, 6},
+    {L"Clock", 127, 4034, 16},    {L"Memory", 129, 4035, 4},   {L"Power", 133, 4036, 3},
+    {L"Regional", 134, 4037, 18}, {L"Remove", 135, 4038, 10},  {L"Screen", 136, 4039, 7},
+    {L"Beam", 125, 4040, 15},     {L"Network", 123, 4041, 17},
 };
 const int kEntryCount = sizeof kEntries / sizeof kEntries[0];
 

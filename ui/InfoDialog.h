@@ -13,8 +13,8 @@ class InfoDialog {
 public:
     // `closeCommand` goes to the parent when the close button is used. The window name is
     // not copied.
-    InfoDialog(LPCWSTR windowName, DWORD style, int x, int y, int width, int height, HWND parent,
-               HINSTANCE instance, UINT closeCommand);
+    InfoDialog(LPCWSTR windowName, DWORD style, int x, int y, int width, int height, HWND parent, HINSTANCE instance,
+               UINT closeCommand);
     // Deletes the close button first, then destroys the window.
     virtual ~InfoDialog();
     InfoDialog(const InfoDialog&) = delete;

@@ -26,16 +26,20 @@ extern "C" {
 HMODULE WINAPI LoadLibraryW(LPCWSTR lpLibFileName) {
     auto libraries = device_libraries();
     HMODULE module = nullptr;
-    if (!libraries || !lpLibFileName) succeeded(ERROR_MOD_NOT_FOUND);
-    else succeeded(libraries->load(lpLibFileName, module));
+    if (!libraries || !lpLibFileName)
+        succeeded(ERROR_MOD_NOT_FOUND);
+    else
+        succeeded(libraries->load(lpLibFileName, module));
     return module;
 }
 
 FARPROC WINAPI GetProcAddressW(HMODULE hModule, LPCWSTR lpProcName) {
     auto libraries = device_libraries();
     FARPROC function = nullptr;
-    if (!libraries || !lpProcName) succeeded(ERROR_INVALID_PARAMETER);
-    else succeeded(libraries->find_export(hModule, lpProcName, function));
+    if (!libraries || !lpProcName)
+        succeeded(ERROR_INVALID_PARAMETER);
+    else
+        succeeded(libraries->find_export(hModule, lpProcName, function));
     return function;
 }
 

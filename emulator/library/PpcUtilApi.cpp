@@ -36,8 +36,7 @@ namespace emu {
 
 LibraryDefinition ppcutil_library() {
     return {L"\\Windows\\ppcutil.dll",
-            {{L"ReadREGDW", as_export(&ReadREGDW)},
-             {L"WriteREGDW", as_export(&WriteREGDW)}}};
+            {{L"ReadREGDW", as_export(&ReadREGDW)}, {L"WriteREGDW", as_export(&WriteREGDW)}}};
 }
 
 }  // namespace emu

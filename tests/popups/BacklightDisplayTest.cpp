@@ -10,53 +10,42 @@
 
 namespace {
 
-const COLORREF kWhite = RGB(255, 255, 255);
-
-// Writes the backlight values and, when asked, signals the change as the utility library's
-// callers do.
-void SetBacklight(emu::DeviceHost& host, DWORD onOff, DWORD brightness, LPCWSTR event = L"BackLightChangeEvent") {
-    host.run(L"\\Windows\\settings.exe", [=] {
-        HKEY key;
-        RegCreateKeyEx(HKEY_CURRENT_USER, L"ControlPanel\\Backlight", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                       nullptr);
-        RegSetValueEx(key, L"OnOff", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&onOff), sizeof onOff);
-        RegSetValueEx(key, L"Brightness", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&brightness), sizeof brightness);
-        RegCloseKey(key);
-        if (event) {
-            HANDLE change = CreateEvent(nullptr, FALSE, FALSE, event);
-            SetEvent(change);
-            CloseHandle(change);
-        }
-        return 0;
-    });
-}
-
 class BacklightDisplay : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { Boot(); }
+    // Boots the device folder and paints the screen's corner white.
+    void Boot() {
         std::string error;
         host = emu::DeviceHost::boot(emu::BootOptions{folder.path()}, error);
         ASSERT_TRUE(host) << error;
-        PaintWhiteCorner();
-    }
-    void PaintWhiteCorner() {
         host->run(L"\\Windows\\paint.exe", [] {
             HDC screen = GetDC(nullptr);
             RECT corner = {0, 0, 4, 4};
-            HBRUSH white = CreateSolidBrush(kWhite);
-            FillRect(screen, &corner, white);
-            DeleteObject(white);
+            FillRect(screen, &corner, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
             ReleaseDC(nullptr, screen);
             return 0;
         });
     }
-    COLORREF Framebuffer() {
-        return host->inspect([](emu::Device& d) {
-            std::uint32_t rgb = d.gdi->framebuffer()[0];
-            return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    // Writes the backlight values and signals `event`, as the utility library's callers do.
+    void Set(DWORD onOff, DWORD brightness, LPCWSTR event = L"BackLightChangeEvent") {
+        host->run(L"\\Windows\\settings.exe", [=] {
+            HKEY key;
+            RegCreateKeyEx(HKEY_CURRENT_USER, L"ControlPanel\\Backlight", 0, nullptr, 0, 0, nullptr, &key, nullptr);
+            RegSetValueEx(key, L"OnOff", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&onOff), sizeof onOff);
+            RegSetValueEx(key, L"Brightness", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&brightness),
+                          sizeof brightness);
+            RegCloseKey(key);
+            if (!event) return 0;
+            HANDLE change = CreateEvent(nullptr, FALSE, FALSE, event);
+            SetEvent(change);
+            CloseHandle(change);
+            return 0;
         });
     }
     int Shown() { return GetRValue(host->pixel(1, 1)); }
+    std::uint32_t Framebuffer() {
+        return host->inspect([](emu::Device& d) { return d.gdi->framebuffer()[241] & 0xFFFFFF; });
+    }
     std::vector<emu::Event> Changes() { return host->device().log.events("backlight"); }
 
     emu::TemporaryFolder folder;
@@ -67,47 +56,36 @@ protected:
 
 TEST_F(BacklightDisplay, TheChangeEventDimsWhatTheScreenShowsButNotTheFramebuffer) {
     EXPECT_EQ(Shown(), 255);
-    SetBacklight(*host, 1, 2);
-    const int level2 = Shown();
-    SetBacklight(*host, 1, 1);
-    const int level1 = Shown();
-    SetBacklight(*host, 0, 4);
-    const int off = Shown();
-    EXPECT_LT(off, level1);
-    EXPECT_LT(level1, level2);
-    EXPECT_LT(level2, 255);
-    EXPECT_GT(off, 0);  // a reflective screen stays faintly readable
-    EXPECT_EQ(Framebuffer(), kWhite);
-    SetBacklight(*host, 1, 4);
+    Set(1, 0, nullptr);  // without the event nothing changes
+    Set(1, 0, L"SomeOtherEvent");
+    EXPECT_EQ(Shown(), 255);
+    std::vector<int> shown;
+    for (DWORD level : {2u, 1u, 0u}) {
+        Set(1, level);
+        shown.push_back(Shown());
+    }
+    Set(0, 4);
+    shown.push_back(Shown());
+    EXPECT_LT(shown[0], 255);
+    EXPECT_LT(shown[1], shown[0]);
+    EXPECT_LT(shown[2], shown[1]);
+    EXPECT_EQ(shown[3], shown[2]);  // OnOff 0 is off at any brightness
+    EXPECT_GT(shown[3], 0);         // a reflective screen stays faintly readable
+    EXPECT_EQ(Framebuffer(), 0xFFFFFFu);
+    Set(1, 4);
     EXPECT_EQ(Shown(), 255);
 
     auto changes = Changes();
-    ASSERT_EQ(changes.size(), 4u);
-    EXPECT_EQ(std::get<bool>(*changes[2].field("on")), false);
-    EXPECT_EQ(changes[2].number("level"), 4);
-    EXPECT_EQ(std::get<bool>(*changes[3].field("on")), true);
+    ASSERT_EQ(changes.size(), 5u);
+    EXPECT_EQ(std::get<bool>(*changes[3].field("on")), false);
     EXPECT_EQ(changes[3].number("level"), 4);
-}
-
-TEST_F(BacklightDisplay, BrightnessZeroIsOffAndNothingChangesWithoutTheEvent) {
-    SetBacklight(*host, 1, 0, nullptr);
-    EXPECT_EQ(Shown(), 255);
-    SetBacklight(*host, 1, 0, L"SomeOtherEvent");
-    EXPECT_EQ(Shown(), 255);
-    EXPECT_TRUE(Changes().empty());
-    SetBacklight(*host, 1, 0);
-    EXPECT_LT(Shown(), 255);
-    ASSERT_EQ(Changes().size(), 1u);
-    EXPECT_EQ(std::get<bool>(*Changes()[0].field("on")), false);
+    EXPECT_EQ(std::get<bool>(*changes[4].field("on")), true);
 }
 
 TEST_F(BacklightDisplay, ADeviceBootsWithTheBacklightItsRegistrySays) {
-    SetBacklight(*host, 0, 4, nullptr);
+    Set(0, 4, nullptr);
     host->shutdown();
-    std::string error;
-    host = emu::DeviceHost::boot(emu::BootOptions{folder.path()}, error);
-    ASSERT_TRUE(host) << error;
-    PaintWhiteCorner();
+    Boot();
     EXPECT_LT(Shown(), 255);
     EXPECT_TRUE(Changes().empty());
 }

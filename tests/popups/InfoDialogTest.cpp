@@ -9,44 +9,34 @@
 #include "ui/InfoDialog.h"
 #include "ui/WindowRegistry.h"
 
-using popups::OnCommand;
-using popups::PopupTest;
-using popups::Received;
-using Messages = std::vector<UINT>;
+using namespace popups;
 
 namespace {
 
 const int kSmallHeight = 272, kLargeHeight = 258;
-const UINT kCloseCommand = 3025;
 
 class InfoDialogTest : public PopupTest {
 protected:
     void SetUp() override {
         PopupTest::SetUp();
         registered = appState.windowRegistry->count();
-        // The bar deletes the dialog when it is asked to close it.
-        OnCommand() = [this](UINT command) {
-            if (command != closeCommand) return;
-            delete dialog;
-            dialog = nullptr;
+        g_onCommand = [this](UINT command) {  // the bar deletes the dialog on its close command
+            if (command == closeCommand) Close();
         };
     }
     void Open(int height) {
-        RunWithBar([this, height](HWND bar) { Make(bar, height); },
-                   [this] {
-                       delete dialog;
-                       dialog = nullptr;
-                   });
+        if (bar)
+            OnUiThread([=, this] { Make(height); });
+        else
+            RunWithBar([=, this](HWND) { Make(height); }, [this] { Close(); });
     }
-    void Make(HWND parent, int height) {
-        dialog = new InfoDialog(L"Info Dialog", WS_CHILD | WS_VISIBLE, 0, 0, 240, height, parent, instance,
-                                closeCommand);
+    void Make(int height) {
+        dialog = new InfoDialog(L"Info Dialog", WS_CHILD | WS_VISIBLE, 0, 0, 240, height, bar, instance, closeCommand);
         window = dialog->Create(1);
     }
-    RECT CloseButtonRect() {
-        RECT rect = {};
-        device.run([&] { GetWindowRect(InfoDialog::CloseButton()->Window(), &rect); });
-        return rect;
+    void Close() {
+        delete dialog;
+        dialog = nullptr;
     }
     IconButton* CloseButton() {
         return device.host().inspect([](emu::Device&) { return InfoDialog::CloseButton(); });
@@ -54,7 +44,7 @@ protected:
 
     InfoDialog* dialog = nullptr;
     HWND window = nullptr;
-    UINT closeCommand = kCloseCommand;
+    UINT closeCommand = 3025;
     int registered = 0;
 };
 
@@ -62,40 +52,30 @@ protected:
 
 TEST_F(InfoDialogTest, TheDottedRuleAlternatesBlackAndTheHeaderColourUnderTheHeader) {
     Open(kSmallHeight);
-    ASSERT_NE(window, nullptr);
     for (int x = 2; x <= 236; x += 2) EXPECT_EQ(device.host().pixel(x, 25), RGB(0, 0, 0)) << x;
     for (int x = 3; x <= 237; x += 2) EXPECT_EQ(device.host().pixel(x, 25), kPanelColour) << x;
     EXPECT_EQ(device.host().pixel(200, 15), kPanelColour);  // inside the header box
     EXPECT_EQ(device.host().pixel(200, 40), kWhiteColour);  // the panel below it
 }
 
-TEST_F(InfoDialogTest, TheCloseButtonSitsInTheBottomRightCornerForEitherHeight) {
+TEST_F(InfoDialogTest, OnlyTheCloseButtonAndTheBottomEdgeMoveWithTheHeight) {
+    std::vector<COLORREF> top;
     for (int height : {kSmallHeight, kLargeHeight}) {
-        SCOPED_TRACE("height " + std::to_string(height));
-        if (!bar) Open(height);
-        else OnUiThread([this, height] { Make(bar, height); });
-        const int top = height - 19;
-        RECT rect = CloseButtonRect();
+        SCOPED_TRACE(height);
+        Open(height);
+        RECT rect = {};
+        device.run([&] { GetWindowRect(InfoDialog::CloseButton()->Window(), &rect); });
         EXPECT_EQ(rect.left, 221);
-        EXPECT_EQ(rect.top, top);
-        EXPECT_EQ(rect.right - rect.left, 14);
-        EXPECT_EQ(rect.bottom - rect.top, 14);
-        EXPECT_EQ(ScreenArea(221, top, 14, 14), IconOver(104, 14, kPanelColour));
-        OnUiThread([this] {
-            delete dialog;
-            dialog = nullptr;
-        });
+        EXPECT_EQ(rect.top, height - 19);
+        EXPECT_EQ(rect.right, 235);
+        EXPECT_EQ(rect.bottom, height - 5);
+        EXPECT_EQ(ScreenArea(221, height - 19, 14, 14), IconOver(104, 14, kPanelColour));
+        if (top.empty())
+            top = ScreenArea(0, 0, 240, 236);
+        else
+            EXPECT_EQ(ScreenArea(0, 0, 240, 236), top);
+        OnUiThread([this] { Close(); });
     }
-}
-
-TEST_F(InfoDialogTest, EverythingButTheCloseButtonAndTheBottomEdgeSitsAlikeInBothHeights) {
-    Open(kSmallHeight);
-    const auto small = ScreenArea(0, 0, 240, 236);
-    OnUiThread([this] {
-        delete dialog;
-        Make(bar, kLargeHeight);
-    });
-    EXPECT_EQ(ScreenArea(0, 0, 240, 236), small);
 }
 
 TEST_F(InfoDialogTest, ATapAnywhereButTheCloseButtonDoesNothing) {
@@ -103,34 +83,23 @@ TEST_F(InfoDialogTest, ATapAnywhereButTheCloseButtonDoesNothing) {
     const auto before = ScreenArea(0, 0, 240, 272);
     device.host().tap(120, 100);
     device.host().tap(220, 252);  // just outside the close button
-    EXPECT_TRUE(Received().empty());
-    EXPECT_EQ(WindowAt(120, 100), L"Info Dialog");
+    EXPECT_TRUE(g_received.empty());
     EXPECT_EQ(ScreenArea(0, 0, 240, 272), before);
 }
 
 TEST_F(InfoDialogTest, TheCloseButtonsTapClosesTheDialogThroughTheParentLeavingNothingBehind) {
+    closeCommand = 1234;  // the dialog answers its button's 3025 and passes on its own command
     Open(kSmallHeight);
-    EXPECT_EQ(WindowAt(228, 260), L"Close InfoDlg Button");
     device.host().tap(228, 260);
-    EXPECT_EQ(Received(), Messages{kCloseCommand});
-    EXPECT_EQ(dialog, nullptr);
+    EXPECT_EQ(g_received, Messages{1234});
     EXPECT_EQ(CloseButton(), nullptr);
     EXPECT_EQ(WindowAt(228, 260), L"Test Bar");
     EXPECT_EQ(WindowAt(120, 100), L"Test Bar");
     EXPECT_EQ(appState.windowRegistry->count(), registered);
-
     // Both classes are gone too: a new dialog registers them again, with a fresh button.
-    OnUiThread([this] { Make(bar, kSmallHeight); });
+    Open(kSmallHeight);
     EXPECT_NE(window, nullptr);
     EXPECT_EQ(WindowAt(228, 260), L"Close InfoDlg Button");
-}
-
-TEST_F(InfoDialogTest, TheDialogAnswersItsButtonWhateverCommandItPassesOn) {
-    closeCommand = 1234;
-    Open(kSmallHeight);
-    device.host().tap(228, 260);
-    EXPECT_EQ(Received(), Messages{1234});
-    EXPECT_EQ(dialog, nullptr);
 }
 
 TEST_F(InfoDialogTest, ARepaintDrawsItAllAgainButMakesNoSecondButtonAndLeaksNothing) {
@@ -152,20 +121,4 @@ TEST_F(InfoDialogTest, ARepaintDrawsItAllAgainButMakesNoSecondButtonAndLeaksNoth
     EXPECT_EQ(ScreenArea(0, 0, 240, 272), before);
     EXPECT_EQ(CloseButton(), button);
     EXPECT_EQ(alive(), objects);
-}
-
-TEST(InfoDialogRegistration, AClassNameInUseFailsTheCreateAndSaysSo) {
-    test::TestDevice device;
-    HINSTANCE instance = device.instance_with(tesselink_resources());
-    device.run([instance] {
-        WNDCLASS wc = {};
-        wc.lpfnWndProc = DefWindowProc;
-        wc.lpszClassName = L"Info Dialog";
-        RegisterClass(&wc);
-        InfoDialog dialog(L"Info Dialog", WS_CHILD | WS_VISIBLE, 0, 0, 240, 272, nullptr, instance, 3025);
-        EXPECT_EQ(dialog.Create(1), nullptr);
-    });
-    auto debug = device.device().log.events("debug");
-    ASSERT_FALSE(debug.empty());
-    EXPECT_EQ(debug.back().text("text"), "RegisterClass Failed: Info Dialog\n");
 }

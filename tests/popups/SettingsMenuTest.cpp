@@ -1,0 +1,166 @@
+// The settings menu, a two-column icon menu in the bar: its geometry, the points the
+// stylus reaches entries at, highlighting while dragging, choosing on release, repainting,
+// and what its entries start.
+#include <fstream>
+
+#include "PopupFixture.h"
+
+#include "gdi/Gdi.h"
+#include "system/ControlPanel.h"
+#include "system/SettingsMenu.h"
+#include "ui/Colours.h"
+#include "ui/DrawingHelpers.h"
+#include "ui/TwoColumnIconMenu.h"
+
+using namespace popups;
+
+namespace {
+
+const int kLeft = 32, kTop = 148;  // the menu's place in the bar, which covers the screen
+const COLORREF kBlack = RGB(0, 0, 0);
+
+class SettingsMenuTest : public PopupTest {
+protected:
+    void SetUp() override {
+        PopupTest::SetUp();
+        RunWithBar([this](HWND bar) { menu = BuildSettingsMenu(bar, instance); }, [this] { delete menu; });
+    }
+    void Down(int x, int y) { device.host().stylus_down(kLeft + x, kTop + y); }
+    void Move(int x, int y) { device.host().stylus_move(kLeft + x, kTop + y); }
+    void Up(int x, int y) { device.host().stylus_up(kLeft + x, kTop + y); }
+    COLORREF Pixel(int x, int y) { return device.host().pixel(kLeft + x, kTop + y); }
+    // The top-left corner of entry i's cell: nine rows of 18 pixels on the left, the rest right.
+    static POINT Cell(int i) { return i < 9 ? POINT{4, i * 18 + 5} : POINT{98, (i - 9) * 18 + 5}; }
+    static POINT Centre(int i) { return POINT{Cell(i).x + 45, Cell(i).y + 9}; }
+    COLORREF CellBackground(int i) { return Pixel(Cell(i).x + 86, Cell(i).y + 9); }  // no icon or label there
+    void Tap(int i) {
+        Down(Centre(i).x, Centre(i).y);
+        Up(Centre(i).x, Centre(i).y);
+    }
+    int Highlighted() {
+        return device.host().inspect([this](emu::Device&) { return menu->Highlighted(); });
+    }
+    void ExpectEntry(int i, WORD icon, const wchar_t* label, COLORREF text, COLORREF fill) {
+        SCOPED_TRACE("entry " + std::to_string(i));
+        POINT cell = Cell(i);
+        EXPECT_EQ(ScreenArea(kLeft + cell.x + 3, kTop + cell.y + 1, 16, 16), IconOver(icon, 16, fill));
+        EXPECT_EQ(ScreenArea(kLeft + cell.x + 27, kTop + cell.y + 2, 58, 14),
+                  Rendered(58, 14, fill, [&](HDC dc) { DrawLabel(dc, label, 1, 0, 0, text); }));
+    }
+    std::vector<emu::Event> Started() { return device.device().log.events("create-process"); }
+
+    TwoColumnIconMenu* menu = nullptr;
+};
+
+}  // namespace
+
+TEST_F(SettingsMenuTest, TheDividerAndTheEntriesSitInTheirColumns) {
+    EXPECT_EQ(Pixel(96, 4), kMenuColour);
+    EXPECT_EQ(Pixel(96, 5), kDividerColour);
+    EXPECT_EQ(Pixel(96, 166), kDividerColour);
+    EXPECT_EQ(Pixel(96, 167), kMenuColour);                // a polyline leaves out its end point
+    ExpectEntry(0, 126, L"Buttons", kBlack, kMenuColour);  // icon at (7, 6), label at (31, 7)
+    ExpectEntry(8, 124, L"Backlight", kBlack, kMenuColour);
+    ExpectEntry(9, 127, L"Clock", kBlack, kMenuColour);  // icon at (101, 6), label at (125, 7)
+    ExpectEntry(16, 123, L"Network", kBlack, kMenuColour);
+}
+
+TEST_F(SettingsMenuTest, AHighlightIsASoftCornerdRectangleInEitherColumn) {
+    Down(Centre(0).x, Centre(0).y);
+    for (POINT p : {POINT{4, 5}, POINT{93, 22}, POINT{94, 10}, POINT{10, 23}}) EXPECT_EQ(Pixel(p.x, p.y), kMenuColour);
+    for (POINT p : {POINT{5, 5}, POINT{4, 6}, POINT{92, 22}}) EXPECT_EQ(Pixel(p.x, p.y), kMenuHighlightColour);
+    ExpectEntry(0, 126, L"Buttons", kWhiteColour, kMenuHighlightColour);
+    Move(Centre(9).x, Centre(9).y);
+    for (POINT p : {POINT{98, 5}, POINT{187, 22}, POINT{188, 10}}) EXPECT_EQ(Pixel(p.x, p.y), kMenuColour);
+    for (POINT p : {POINT{99, 5}, POINT{186, 22}}) EXPECT_EQ(Pixel(p.x, p.y), kMenuHighlightColour);
+    ExpectEntry(9, 127, L"Clock", kWhiteColour, kMenuHighlightColour);
+    ExpectEntry(0, 126, L"Buttons", kBlack, kMenuColour);
+}
+
+TEST_F(SettingsMenuTest, OnlyPointsInsideTheMarginsReachAnEntry) {
+    struct Press {
+        int x, y, highlighted;  // -1: none
+        UINT sent;              // 0: nothing
+    } presses[] = {
+        {5, 5, 0, 4025},     {4, 5, -1, 0},      {5, 4, -1, 0},    {188, 5, 9, 4034},
+        {189, 5, -1, 0},     {20, 166, 8, 4033}, {20, 167, -1, 0}, {150, 160, -1, 0} /* past the last entry */,
+        {100, 140, 16, 4041}};
+    for (const Press& p : presses) {
+        SCOPED_TRACE(std::to_string(p.x) + ", " + std::to_string(p.y));
+        OnUiThread([this] { menu->ClearHighlight(); });
+        g_received.clear();
+        Down(p.x, p.y);
+        EXPECT_EQ(Highlighted(), p.highlighted);
+        Up(p.x, p.y);
+        EXPECT_EQ(g_received, p.sent ? Messages{p.sent} : Messages{});
+        EXPECT_EQ(Highlighted(), p.highlighted);  // releasing leaves the highlight
+    }
+}
+
+TEST_F(SettingsMenuTest, DraggingMovesTheHighlightAndReleasingChoosesWhateverIsHighlighted) {
+    Down(Centre(0).x, Centre(0).y);
+    Move(Centre(1).x, Centre(1).y);
+    EXPECT_EQ(Highlighted(), 1);
+    EXPECT_EQ(CellBackground(0), kMenuColour);
+    EXPECT_EQ(CellBackground(1), kMenuHighlightColour);
+    Move(150, 160);  // past the last entry: the highlight stays
+    EXPECT_EQ(Highlighted(), 1);
+    Move(-10, Centre(1).y);  // off the menu, which holds the capture
+    EXPECT_EQ(Highlighted(), -1);
+    EXPECT_EQ(CellBackground(1), kMenuColour);
+    Up(Centre(3).x, Centre(3).y);  // over an entry that was not highlighted
+    Down(Centre(4).x, Centre(4).y);
+    Up(2, Centre(4).y);  // outside
+    EXPECT_EQ(g_received, Messages{4028});
+}
+
+TEST_F(SettingsMenuTest, ARepaintDrawsEveryEntryPlainKeepsTheIndexAndRaisesTheMenu) {
+    Tap(2);
+    OnUiThread([this] {
+        WNDCLASS wc = {};
+        wc.lpfnWndProc = DefWindowProc;
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+        wc.lpszClassName = L"Cover";
+        RegisterClass(&wc);
+        CreateWindowEx(0, L"Cover", L"Cover", WS_CHILD | WS_VISIBLE, kLeft + 100, kTop + 100, 60, 40, bar, nullptr,
+                       nullptr, nullptr);
+    });
+    ASSERT_EQ(WindowAt(kLeft + 120, kTop + 120), L"Cover");
+    OnUiThread([this] {
+        InvalidateRect(menu->Window(), nullptr, TRUE);
+        UpdateWindow(menu->Window());
+    });
+    EXPECT_EQ(Highlighted(), 2);
+    EXPECT_EQ(CellBackground(2), kMenuColour);
+    EXPECT_EQ(WindowAt(kLeft + 120, kTop + 120), L"Settings Menu");
+    EXPECT_EQ(Pixel(96, 120), kDividerColour);
+}
+
+TEST_F(SettingsMenuTest, EachEntrySendsItsCommandAndStartsTheAppletOfItsName) {
+    g_onCommand = [](UINT command) { StartSettingsEntry(command); };
+    const std::size_t handles = device.host().inspect([](emu::Device& d) { return d.objects.handles.size(); });
+    const int applets[] = {12, 8, 11, 2, 1, 9, 13, 5, 6, 16, 4, 3, 18, 10, 7, 15, 17};
+    for (int i = 0; i < 17; ++i) Tap(i);
+    auto started = Started();
+    ASSERT_EQ(started.size(), 17u);
+    for (int i = 0; i < 17; ++i) {
+        EXPECT_EQ(g_received[i], 4025u + i);
+        EXPECT_EQ(started[i].text("path"), "\\Windows\\ctlpnl.exe");
+        EXPECT_EQ(started[i].text("args"), "cplmain.cpl," + std::to_string(applets[i])) << "entry " << i;
+    }
+    // The launcher keeps no handle of the processes it started.
+    EXPECT_EQ(device.host().inspect([](emu::Device& d) { return d.objects.handles.size(); }), handles);
+}
+
+TEST_F(SettingsMenuTest, BacklightOpensTheDevicesOwnProgramWhenItHasOne) {
+    g_onCommand = [](UINT command) { StartSettingsEntry(command); };
+    std::ofstream(device.folder() / "Windows" / "backlight.exe") << "program";
+    const std::size_t icons = device.host().inspect([](emu::Device& d) { return d.gdi->live_icons(); });
+    Tap(8);
+    for (const auto& started : Started()) EXPECT_NE(started.text("args"), "cplmain.cpl,6");
+    auto opened = device.device().log.events("shell-execute");
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].text("file"), "\\Windows\\backlight.exe");
+    // Asking the shell whether it knows the program keeps no icon.
+    EXPECT_EQ(device.host().inspect([](emu::Device& d) { return d.gdi->live_icons(); }), icons);
+}
