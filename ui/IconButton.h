@@ -29,7 +29,6 @@ public:
     virtual void Notify();
 
     HWND Window() const { return window_; }
-    bool IsDown() const { return state_ == kDown; }
 
 protected:
     // Draws the icon of `state` and takes the state; false, changing nothing, when the
