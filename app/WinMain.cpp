@@ -4,8 +4,12 @@
 #include <gx.h>
 
 #include "app/ApplicationState.h"
+#include "app/BarPlacement.h"
 #include "app/BarWindow.h"
 #include "app/DebugMessage.h"
+#include "app/Shutdown.h"
+#include "apps/OptionsFile.h"
+#include "apps/StartupRegistration.h"
 
 namespace {
 
@@ -20,10 +24,11 @@ bool ShowRunningInstance() {
 
 // Every start of the program begins from the defaults; only the window registry, made
 // before the entry function, carries over.
-void ResetApplicationState() {
+void ResetApplicationState(HINSTANCE instance) {
     WindowRegistry* registry = appState.windowRegistry;
     appState = ApplicationState();
     appState.windowRegistry = registry;
+    appState.instance = instance;
 }
 
 bool RegisterBarClass(HINSTANCE instance) {
@@ -37,6 +42,17 @@ bool RegisterBarClass(HINSTANCE instance) {
     return false;
 }
 
+void ReportMissingStartMenu() {
+    MessageBox(nullptr, L"We can't find your 'Start Menu' system directory.", L"ERROR", MB_OK);
+    DestroyWindow(appState.bar);
+}
+
+void TakeDisplayAndKeys() {
+    GXOpenDisplay(appState.bar, GX_FULLSCREEN);
+    GXOpenInput();
+    appState.defaultKeys = GXGetDefaultKeys(GX_NORMALKEYS);
+}
+
 int RunMessageLoop() {
     MSG msg;
     while (GetMessage(&msg, nullptr, 0, 0)) {
@@ -46,28 +62,25 @@ int RunMessageLoop() {
     return static_cast<int>(msg.wParam);
 }
 
-void ShutDown() {
-    GXCloseDisplay();
-    GXCloseInput();
-    // FIXME: restore key 4, write the options and list files, destroy the command buttons,
-    // the strip and any open pop-up, release the lists.
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     appState.instance = instance;
     if (ShowRunningInstance()) return 0;
-    ResetApplicationState();
-    appState.instance = instance;
+    ResetApplicationState(instance);
     if (!RegisterBarClass(instance)) return 0;
     appState.bar = CreateWindowEx(0, kBarClassName, kBarClassName, WS_VISIBLE | WS_TABSTOP, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-    // FIXME: read the options, the Start Menu directory (or end with its message box), dock
-    // the bar, save the keys' reset commands and assign key 4.
-    GXOpenDisplay(appState.bar, GX_FULLSCREEN);
-    GXOpenInput();
-    appState.defaultKeys = GXGetDefaultKeys(GX_NORMALKEYS);
+    ReadOptions();
+    if (!ReadStartMenuDirectory()) {
+        ReportMissingStartMenu();
+        return 0;
+    }
+    DockInitially();
+    ReadSavedResetCommands();
+    FormShortcutCommand();
+    appState.key4Assigned = AssignKey4(appState.shortcutCommand) ? 1 : 0;
+    TakeDisplayAndKeys();
     UpdateWindow(appState.bar);
     ShowWindow(appState.bar, show);
     int exitCode = RunMessageLoop();

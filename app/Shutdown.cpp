@@ -1,0 +1,60 @@
+#include "app/Shutdown.h"
+
+#include <windows.h>
+#include <gx.h>
+
+#include "app/ApplicationState.h"
+#include "apps/ApplicationItem.h"
+#include "apps/ApplicationStrip.h"
+#include "apps/ListFile.h"
+#include "apps/OptionsFile.h"
+#include "apps/StartupRegistration.h"
+#include "ui/IconButton.h"
+#include "ui/InfoDialog.h"
+#include "ui/TwoColumnIconMenu.h"
+
+namespace {
+
+template <class T>
+void Delete(T*& object) {
+    delete object;
+    object = nullptr;
+}
+
+void DestroyControls() {
+    Delete(appState.closeButton);
+    Delete(appState.infoButton);
+    Delete(appState.configButton);
+    Delete(appState.hideButton);
+    Delete(appState.sizeButton);
+    Delete(appState.backlightButton);
+    Delete(appState.settingsButton);
+    Delete(appState.strip);
+    appState.stripWindow = nullptr;
+}
+
+void ReleaseLists() {
+    delete[] appState.chosen;
+    appState.chosen = nullptr;
+    appState.chosenCount = 0;
+    delete[] appState.startMenu;
+    appState.startMenu = nullptr;
+    appState.startMenuCount = 0;
+}
+
+}  // namespace
+
+void ShutDown() {
+    GXCloseDisplay();
+    GXCloseInput();
+    if (appState.key4Assigned) RestoreKey4();
+    WriteOptions();
+    WriteList();
+    DestroyControls();
+    delete[] appState.shortcutCommand;
+    appState.shortcutCommand = nullptr;
+    Delete(appState.settingsMenu);
+    // FIXME: the configuration dialog, between the menu and the information dialog.
+    Delete(appState.infoDialog);
+    ReleaseLists();
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// The orderly end after the message loop: gives the keys and the display back, restores
+// key 4, writes the options and list files, and deletes every program object and buffer.
+void ShutDown();
