@@ -1,18 +1,70 @@
 #include "frontend/CommandLine.h"
 
+#include <functional>
+#include <map>
+#include <sstream>
+
 namespace emu {
+
+namespace {
+
+using ValueOption = std::function<bool(CommandLine&, const std::string&)>;
+
+std::optional<TestTapRequest> parse_test_tap(const std::string& text) {
+    std::istringstream in(text);
+    TestTapRequest request;
+    char first_comma = 0, second_comma = 0;
+    if (!(in >> request.x >> first_comma >> request.y >> second_comma)) return std::nullopt;
+    std::string folder;
+    std::getline(in, folder);
+    if (first_comma != ',' || second_comma != ',' || folder.empty()) return std::nullopt;
+    request.folder = folder;
+    return request;
+}
+
+// Options that take a value; each stores it, or refuses it (false).
+const std::map<std::string, ValueOption>& value_options() {
+    static const std::map<std::string, ValueOption> options{
+        {"--device", [](CommandLine& l, const std::string& v) { l.device = v; return true; }},
+        {"--script", [](CommandLine& l, const std::string& v) { l.script = v; return true; }},
+        {"--screenshot", [](CommandLine& l, const std::string& v) { l.screenshot = v; return true; }},
+        {"--log", [](CommandLine& l, const std::string& v) { l.log = v; return true; }},
+        {"--zoom", [](CommandLine& l, const std::string& v) {
+             if (v.size() != 1 || v[0] < '1' || v[0] > '4') return false;
+             l.zoom = v[0] - '0';
+             return true;
+         }},
+        {"--test-tap", [](CommandLine& l, const std::string& v) { return bool(l.test_tap = parse_test_tap(v)); }},
+    };
+    return options;
+}
+
+const std::map<std::string, bool CommandLine::*>& flags() {
+    static const std::map<std::string, bool CommandLine::*> flags{
+        {"--headless", &CommandLine::headless}, {"--help", &CommandLine::help},
+        {"-h", &CommandLine::help},             {"--version", &CommandLine::version},
+        {"--reset-device", &CommandLine::reset_device}};
+    return flags;
+}
+
+}  // namespace
 
 const char* usage() {
     return "Usage: tesselink [options]\n"
-           "Runs Tesselink on an emulated Pocket PC.\n"
+           "Runs Tesselink on an emulated Pocket PC, in a window when a display is available.\n"
            "\n"
-           "  --device DIR       the device folder (created from the built-in image when missing or empty)\n"
+           "  --device DIR       the device folder (created from the built-in image when missing or empty);\n"
+           "                     the window's default is $XDG_DATA_HOME/tesselink/device, headless runs\n"
+           "                     use a temporary one\n"
            "  --reset-device     restore the device folder to the built-in image first\n"
            "  --zoom N           screen zoom of the desktop window, 1 to 4 (default 2)\n"
            "  --headless         run without a window (also when no display is available)\n"
            "  --script FILE      headless: run the device actions in FILE\n"
            "  --screenshot FILE  headless: where the final screenshot goes\n"
-           "  --log FILE         headless: where the event log goes (JSON Lines)\n"
+           "  --log FILE         where the event log goes when the device has shut down (JSON Lines)\n"
+           "  --test-tap X,Y,DIR for tests: tap screen point X,Y through the window's event queue,\n"
+           "                     save the window and the device's screen as DIR/window.png and\n"
+           "                     DIR/screen.png, then close the window\n"
            "  --help             show this text\n"
            "  --version          show the version\n";
 }
@@ -21,31 +73,21 @@ std::optional<CommandLine> parse_command_line(const std::vector<std::string>& ar
     CommandLine line;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const auto& arg = args[i];
-        auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= args.size()) {
-                error = arg + " needs a value";
-                return std::nullopt;
-            }
-            return args[++i];
-        };
-        if (arg == "--headless") line.headless = true;
-        else if (arg == "--help" || arg == "-h") line.help = true;
-        else if (arg == "--version") line.version = true;
-        else if (arg == "--reset-device") line.reset_device = true;
-        else if (arg == "--device" || arg == "--script" || arg == "--screenshot" || arg == "--log" || arg == "--zoom") {
-            auto v = value();
-            if (!v) return std::nullopt;
-            if (arg == "--device") line.device = *v;
-            else if (arg == "--script") line.script = *v;
-            else if (arg == "--screenshot") line.screenshot = *v;
-            else if (arg == "--log") line.log = *v;
-            else if (*v == "1" || *v == "2" || *v == "3" || *v == "4") line.zoom = std::stoi(*v);
-            else {
-                error = "--zoom takes 1, 2, 3 or 4";
-                return std::nullopt;
-            }
-        } else {
+        if (auto flag = flags().find(arg); flag != flags().end()) {
+            line.*(flag->second) = true;
+            continue;
+        }
+        auto option = value_options().find(arg);
+        if (option == value_options().end()) {
             error = "unknown option " + arg;
+            return std::nullopt;
+        }
+        if (i + 1 >= args.size()) {
+            error = arg + " needs a value";
+            return std::nullopt;
+        }
+        if (!option->second(line, args[++i])) {
+            error = "bad value for " + arg + ": " + args[i];
             return std::nullopt;
         }
     }

@@ -6,6 +6,14 @@
 
 namespace emu {
 
+// The desktop's test hook: tap screen point (x, y), then save the window and the screen
+// as PNG files in `folder` and close the window.
+struct TestTapRequest {
+    int x = 0;
+    int y = 0;
+    std::filesystem::path folder;
+};
+
 // What the user asked of `tesselink`.
 struct CommandLine {
     bool headless = false;
@@ -17,6 +25,7 @@ struct CommandLine {
     std::optional<std::filesystem::path> script;
     std::optional<std::filesystem::path> screenshot;
     std::optional<std::filesystem::path> log;
+    std::optional<TestTapRequest> test_tap;
 };
 
 // Null with `error` set for an unknown option or a bad value.

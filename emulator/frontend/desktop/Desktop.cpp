@@ -1,0 +1,134 @@
+#include "frontend/desktop/Desktop.h"
+
+#include "device/DeviceStatus.h"
+#include "frontend/desktop/KeyBindings.h"
+#include "gdi/Gdi.h"
+
+namespace emu::desktop {
+
+namespace {
+
+PanelValues shown_with(PanelValues values, std::optional<SliderDrag> drag) {
+    if (!drag) return values;
+    if (drag->slider == PanelControl::Battery) values.battery = drag->percent;
+    if (drag->slider == PanelControl::Memory) values.memory = drag->percent;
+    if (drag->slider == PanelControl::Storage) values.storage = drag->percent;
+    return values;
+}
+
+}  // namespace
+
+Desktop::Desktop(DeviceHost& host, DesktopWindow& window, int zoom)
+    : host_(host), window_(window), layout_(zoom), pixmap_(layout_.window()) {
+    host_.set_wake_listener([this] { signals_.send(DeviceSignals::Kind::DeviceRan); });
+    host_.device().log.set_listener([this](const Event& event) {
+        signals_.send(DeviceSignals::Kind::LogChanged);
+        if (event.name == "beep") signals_.send(DeviceSignals::Kind::Beep);
+    });
+    repaint_all();
+}
+
+Desktop::~Desktop() {
+    host_.set_wake_listener(nullptr);
+    host_.device().log.set_listener(nullptr);
+}
+
+void Desktop::handle(const SDL_Event& event) {
+    bool device_may_have_changed = false;
+    if (auto kind = signals_.take(event)) {
+        handle_signal(*kind);
+        device_may_have_changed = *kind == DeviceSignals::Kind::DeviceRan;
+    }
+    switch (event.type) {
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: handle_mouse_button(event.button); break;
+    case SDL_MOUSEMOTION:
+        if (input_.mouse_held()) input_.mouse_move({event.motion.x, event.motion.y});
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: handle_key(event.key); break;
+    case SDL_WINDOWEVENT: handle_window(event.window); break;
+    case SDL_QUIT: closed_ = true; break;
+    default: break;
+    }
+    beeper_.finish_if_played();
+    refresh(device_may_have_changed || control_.take_touched());
+}
+
+void Desktop::handle_mouse_button(const SDL_MouseButtonEvent& event) {
+    if (event.button != SDL_BUTTON_LEFT) return;
+    const Point at{event.x, event.y};
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        input_.mouse_down(at);
+        if (input_.mouse_held()) SDL_CaptureMouse(SDL_TRUE);
+    } else {
+        input_.mouse_up(at);
+        SDL_CaptureMouse(SDL_FALSE);
+    }
+}
+
+void Desktop::handle_key(const SDL_KeyboardEvent& event) {
+    auto button = button_for_key(event.keysym.sym);
+    if (!button || event.repeat) return;
+    if (event.type == SDL_KEYDOWN) input_.key_down(*button);
+    else input_.key_up(*button);
+}
+
+void Desktop::handle_window(const SDL_WindowEvent& event) {
+    if (event.event == SDL_WINDOWEVENT_CLOSE) closed_ = true;
+    if (event.event == SDL_WINDOWEVENT_EXPOSED) changed_.push_back({0, 0, layout_.window().width, layout_.window().height});
+}
+
+void Desktop::handle_signal(DeviceSignals::Kind kind) {
+    if (kind == DeviceSignals::Kind::Beep) beeper_.beep();
+}
+
+void Desktop::refresh(bool device_may_have_changed) {
+    if (device_may_have_changed) refresh_screen();
+    refresh_body();
+    refresh_panel();
+    if (changed_.empty()) return;
+    window_.present(pixmap_, changed_);
+    changed_.clear();
+}
+
+void Desktop::refresh_screen() {
+    auto screen = control_.powered() ? host_.screen() : std::vector<Colour>(shown_screen_.size(), 0);
+    if (screen == shown_screen_) return;
+    shown_screen_ = std::move(screen);
+    body_painter_.paint_screen(pixmap_, shown_screen_);
+    changed_.push_back(layout_.body.screen());
+    ++screen_frames_;
+}
+
+void Desktop::refresh_body() {
+    const auto held = input_.held_button();
+    if (held == shown_button_) return;
+    shown_button_ = held;
+    body_painter_.paint_body(pixmap_, held);
+    body_painter_.paint_screen(pixmap_, shown_screen_);
+    changed_.push_back(layout_.body.body());
+}
+
+void Desktop::refresh_panel() {
+    const auto values = shown_with(panel_values(host_.device().status->current()), input_.slider_drag());
+    const auto events = host_.device().log.size();
+    if (values == shown_values_ && events == shown_events_) return;
+    shown_values_ = values;
+    shown_events_ = events;
+    panel_painter_.paint(pixmap_, values, host_.device().log.events());
+    changed_.push_back(layout_.panel.area());
+}
+
+void Desktop::repaint_all() {
+    shown_screen_ = host_.screen();
+    body_painter_.paint_body(pixmap_, std::nullopt);
+    body_painter_.paint_screen(pixmap_, shown_screen_);
+    shown_values_ = panel_values(host_.device().status->current());
+    shown_events_ = host_.device().log.size();
+    panel_painter_.paint(pixmap_, shown_values_, host_.device().log.events());
+    changed_.push_back({0, 0, layout_.window().width, layout_.window().height});
+    refresh(false);
+}
+
+}  // namespace emu::desktop

@@ -1,0 +1,72 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include <SDL.h>
+
+#include "frontend/desktop/Beeper.h"
+#include "frontend/desktop/BodyPainter.h"
+#include "frontend/desktop/DesktopInput.h"
+#include "frontend/desktop/DesktopLayout.h"
+#include "frontend/desktop/DesktopWindow.h"
+#include "frontend/desktop/DeviceSignals.h"
+#include "frontend/desktop/HostControl.h"
+#include "frontend/desktop/PanelPainter.h"
+
+namespace emu::desktop {
+
+// The desktop front-end at work: it turns the window's events into device input, listens
+// to the device, and shows a part of the window again only when what it shows changed.
+class Desktop {
+public:
+    Desktop(DeviceHost& host, DesktopWindow& window, int zoom);
+    ~Desktop();
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
+
+    const DesktopLayout& layout() const { return layout_; }
+    void handle(const SDL_Event& event);
+    // The event loop waited wait_limit_ms() and no event came.
+    void handle_time_out() { beeper_.finish_if_played(); }
+    bool closed() const { return closed_; }
+    // How long the event loop may wait for the next event: -1 for as long as it takes.
+    int wait_limit_ms() const { return beeper_.wait_limit_ms(); }
+    // How many frames with a changed device screen were presented.
+    std::uint64_t screen_frames() const { return screen_frames_; }
+
+private:
+    void handle_mouse_button(const SDL_MouseButtonEvent& event);
+    void handle_key(const SDL_KeyboardEvent& event);
+    void handle_window(const SDL_WindowEvent& event);
+    void handle_signal(DeviceSignals::Kind kind);
+
+    // Repaints what changed since it was last shown, and presents it.
+    void refresh(bool device_may_have_changed);
+    void refresh_screen();
+    void refresh_body();
+    void refresh_panel();
+    void repaint_all();
+
+    DeviceHost& host_;
+    DesktopWindow& window_;
+    DesktopLayout layout_;
+    Pixmap pixmap_;
+    TextPainter text_;
+    BodyPainter body_painter_{layout_.body, text_};
+    PanelPainter panel_painter_{layout_.panel, text_};
+    HostControl control_{host_};
+    DesktopInput input_{layout_, control_};
+    DeviceSignals signals_;
+    Beeper beeper_;
+
+    std::vector<Colour> shown_screen_;
+    std::optional<DeviceButton> shown_button_;
+    PanelValues shown_values_;
+    std::size_t shown_events_ = 0;
+    std::vector<Rect> changed_;
+    std::uint64_t screen_frames_ = 0;
+    bool closed_ = false;
+};
+
+}  // namespace emu::desktop

@@ -1,0 +1,32 @@
+#pragma once
+#include "frontend/desktop/DeviceControl.h"
+#include "host/DeviceHost.h"
+
+namespace emu::desktop {
+
+// The window's input applied to a running device. Every call returns once the device is
+// idle again, so the next frame shows what the input caused. While the device is switched
+// off it takes no stylus and no keys, only the power button.
+class HostControl : public DeviceControl {
+public:
+    explicit HostControl(DeviceHost& host) : host_(host) {}
+
+    void stylus_down(Point screen) override;
+    void stylus_move(Point screen) override;
+    void stylus_up(Point screen) override;
+    void press(DeviceButton button) override;
+    void toggle_mains() override;
+    void set_level(PanelControl slider, int percent) override;
+
+    bool powered() const;
+    // Whether input reached the device since the last call, so its screen may have changed.
+    bool take_touched();
+
+private:
+    void toggle_power();
+
+    DeviceHost& host_;
+    bool touched_ = false;
+};
+
+}  // namespace emu::desktop
