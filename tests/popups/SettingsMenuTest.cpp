@@ -65,7 +65,7 @@ TEST_F(SettingsMenuTest, TheDividerAndTheEntriesSitInTheirColumns) {
     ExpectEntry(16, 123, L"Network", kBlack, kMenuColour);
 }
 
-TEST_F(SettingsMenuTest, AHighlightIsASoftCornerdRectangleInEitherColumn) {
+TEST_F(SettingsMenuTest, AHighlightIsASoftCorneredRectangleInEitherColumn) {
     Down(Centre(0).x, Centre(0).y);
     for (POINT p : {POINT{4, 5}, POINT{93, 22}, POINT{94, 10}, POINT{10, 23}}) EXPECT_EQ(Pixel(p.x, p.y), kMenuColour);
     for (POINT p : {POINT{5, 5}, POINT{4, 6}, POINT{92, 22}}) EXPECT_EQ(Pixel(p.x, p.y), kMenuHighlightColour);
