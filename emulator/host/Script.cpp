@@ -7,11 +7,16 @@
 
 #include <windows.h>
 
+#include "device/DeviceStatus.h"
 #include "host/DeviceHost.h"
+#include "shell/Shell.h"
 
 namespace emu {
 
 namespace {
+
+// A verb whose one argument is the rest of its line, spaces and all (a device path).
+constexpr std::size_t kRestOfLine = static_cast<std::size_t>(-1);
 
 struct Verb {
     std::size_t arguments;
@@ -49,6 +54,34 @@ const std::map<std::string, UINT>& key_names() {
 
 std::string point_check(const std::vector<std::string>& a) { return numbers(a, -32768, 32767); }
 std::string no_check(const std::vector<std::string>&) { return ""; }
+std::string percent_check(const std::vector<std::string>& a) { return numbers(a, 0, 100); }
+std::string on_off_check(const std::vector<std::string>& a) {
+    return a[0] == "on" || a[0] == "off" ? std::string() : "'" + a[0] + "' is neither on nor off";
+}
+
+std::string refused_unless(bool accepted, const std::string& what) {
+    return accepted ? std::string() : "the device refused " + what;
+}
+
+// The shell opens the path as a tap on it in the file explorer would.
+std::string open_path(DeviceHost& host, const std::string& path) {
+    bool opened = host.inspect([&](Device& d) { return d.shell && d.shell->execute(widen_utf8(path), L"").ok(); });
+    host.wait_idle();
+    return opened ? std::string() : "cannot open " + path;
+}
+
+std::string set_power(DeviceHost& host, bool on) {
+    host.inspect([&](Device& d) {
+        if (d.shell) on ? d.shell->power_on() : d.shell->power_off();
+    });
+    host.wait_idle();
+    return "";
+}
+
+std::string set_store(DeviceHost& host, const std::vector<std::string>& a) {
+    auto size = static_cast<DWORD>(value(a[0])), free = static_cast<DWORD>(value(a[1]));
+    return refused_unless(host.device().status->set_store(size, free), "store " + a[0] + " " + a[1]);
+}
 
 const std::map<std::string, Verb>& verbs() {
     static const std::map<std::string, Verb> table{
@@ -69,6 +102,21 @@ const std::map<std::string, Verb>& verbs() {
                       return h.wait_for_exit() ? std::string() : std::string("programs did not end");
                   }}},
         {"reset", {0, no_check, [](DeviceHost& h, auto&) { h.reset(); return std::string(); }}},
+        {"open", {kRestOfLine, no_check, [](DeviceHost& h, auto& a) { return open_path(h, a[0]); }}},
+        {"power", {1, on_off_check, [](DeviceHost& h, auto& a) { return set_power(h, a[0] == "on"); }}},
+        {"battery", {1, percent_check, [](DeviceHost& h, auto& a) {
+                         return refused_unless(h.device().status->set_battery(static_cast<int>(value(a[0]))),
+                                               "battery " + a[0]);
+                     }}},
+        {"ac", {1, on_off_check, [](DeviceHost& h, auto& a) {
+                    h.device().status->set_ac_line(a[0] == "on" ? AcLine::Online : AcLine::Offline);
+                    return std::string();
+                }}},
+        {"memory", {1, percent_check, [](DeviceHost& h, auto& a) {
+                        return refused_unless(h.device().status->set_memory_load(static_cast<int>(value(a[0]))),
+                                              "memory " + a[0]);
+                    }}},
+        {"store", {2, [](auto& a) { return numbers(a, 0, 0xFFFFFFFFLL); }, set_store}},
     };
     return table;
 }
@@ -78,6 +126,14 @@ std::vector<std::string> words(const std::string& line) {
     std::vector<std::string> result;
     for (std::string word; in >> word;) result.push_back(word);
     return result;
+}
+
+// The text after a line's verb, without a comment or the spaces around it.
+std::string rest_of(const std::string& line, const std::string& verb) {
+    auto text = line.substr(0, line.find('#'));
+    text = text.substr(text.find(verb) + verb.size());
+    auto first = text.find_first_not_of(" \t"), last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
 }
 
 }  // namespace
@@ -96,7 +152,11 @@ std::optional<Script> Script::parse(std::istream& in, const std::string& name, s
             return std::nullopt;
         }
         std::vector<std::string> args(w.begin() + 1, w.end());
-        if (args.size() != verb->second.arguments) {
+        if (verb->second.arguments == kRestOfLine && !args.empty()) args = {rest_of(text, w[0])};
+        else if (verb->second.arguments == kRestOfLine) {
+            error = where + "'" + w[0] + "' takes a path";
+            return std::nullopt;
+        } else if (args.size() != verb->second.arguments) {
             error = where + "'" + w[0] + "' takes " + std::to_string(verb->second.arguments) + " argument(s)";
             return std::nullopt;
         }

@@ -221,6 +221,7 @@ void WindowManager::set_foreground(Window* window) {
     raise(*window, false);
     foreground_ = window->handle;
     if (!focus() || focus()->thread != window->thread) set_focus(window);
+    if (foreground_changed) foreground_changed();
 }
 
 // The foreground passes to the topmost visible top-level window other than the current one.
@@ -232,6 +233,7 @@ void WindowManager::activate_next() {
             break;
         }
     foreground_ = next ? next->handle : nullptr;
+    if (foreground_changed) foreground_changed();
 }
 
 HWND WindowManager::set_focus(Window* window) {

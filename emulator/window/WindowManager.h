@@ -65,6 +65,9 @@ public:
     void set_foreground(Window* window);
     HWND set_focus(Window* window);
     HWND set_capture(Window* window);
+    // Called whenever the foreground window changes or may have; the shell's taskbar
+    // follows the foreground window.
+    std::function<void()> foreground_changed;
 
     // Messages.
     LRESULT call(Window& window, UINT message, WPARAM wparam, LPARAM lparam);

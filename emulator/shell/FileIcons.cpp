@@ -1,0 +1,70 @@
+#include "shell/FileIcons.h"
+
+#include <climits>
+
+#include "gdi/Gdi.h"
+#include "kernel/Device.h"
+#include "shell/BuiltinPrograms.h"
+#include "shell/Launcher.h"
+
+namespace emu {
+
+namespace {
+
+constexpr int kGroupIconType = 14;
+// Shortcuts to shortcuts are followed this deep for their icon.
+constexpr int kDeepestShortcutChain = 8;
+
+// The lowest-numbered icon resource of a module, as the shell shows for an executable.
+int first_icon_resource(const Module& module) {
+    int first = INT_MAX;
+    for (const auto& blob : module.resources)
+        if (blob.type == kGroupIconType && blob.id < first) first = blob.id;
+    return first;
+}
+
+}  // namespace
+
+int FileIcons::Choice::index() const { return module ? kIconArtCount : static_cast<int>(art); }
+
+std::optional<FileIcons::Choice> FileIcons::choose(std::wstring_view path) const {
+    if (!launcher_.exists(path)) return std::nullopt;
+    return choose_by_name(path, launcher_.is_folder(path));
+}
+
+FileIcons::Choice FileIcons::choose_by_name(std::wstring_view path, bool folder, int depth) const {
+    if (folder) return {IconArt::Folder};
+    auto extension = extension_of(path);
+    if (same_name(extension, L".lnk") && depth < kDeepestShortcutChain) {
+        auto command = launcher_.shortcut_command(path);
+        if (!command) return {IconArt::Document};
+        auto target = launcher_.target_of(*command).path;
+        return choose_by_name(target, launcher_.is_folder(target), depth + 1);
+    }
+    if (!same_name(extension, L".exe")) return {IconArt::Document};
+    auto module = launcher_.installed(path);
+    if (module && first_icon_resource(*module) != INT_MAX) return {IconArt::Application, module};
+    auto program = find_builtin_program(path);
+    return {program ? program->icon : IconArt::Application};
+}
+
+HICON FileIcons::icon(const Choice& choice, bool small) {
+    if (!device_.gdi) return nullptr;
+    return device_.gdi->add_icon(image(choice, small ? 16 : 32));
+}
+
+std::shared_ptr<const Icon> FileIcons::image(const Choice& choice, int size) {
+    if (choice.module) {
+        if (auto own = module_image(*choice.module, size)) return own;
+    }
+    auto& drawn = drawn_[{choice.art, size}];
+    if (!drawn) drawn = std::make_shared<const Icon>(size, size, draw_icon_art(choice.art, size));
+    return drawn;
+}
+
+std::shared_ptr<const Icon> FileIcons::module_image(const Module& module, int size) {
+    auto images = device_.gdi->icon_resources.images(module, first_icon_resource(module));
+    return images ? closest_image(*images, SIZE{size, size}) : nullptr;
+}
+
+}  // namespace emu

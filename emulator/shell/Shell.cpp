@@ -1,0 +1,41 @@
+#include "shell/Shell.h"
+
+#include "files/AppEvents.h"
+#include "kernel/Device.h"
+#include "window/WindowManager.h"
+
+namespace emu {
+
+Shell::Shell(Device& device) : device_(device), launcher_(device), icons_(device, launcher_), taskbar_(device) {
+    if (!device.windows) return;
+    device.windows->desktop_painter = [this](const Region& area) { taskbar_.paint(area); };
+    device.windows->key_filter = [this](UINT key, bool down) { return filter_key(key, down); };
+    device.windows->foreground_changed = [this] { taskbar_.refresh(); };
+    taskbar_.start_clock();
+}
+
+Launch Shell::execute(std::wstring_view file, std::wstring_view parameters) {
+    auto launch = launcher_.open(file, parameters);
+    device_.log.record("shell-execute", {{"file", utf8(file)}, {"ok", launch.ok()}});
+    return launch;
+}
+
+void Shell::power_off() {
+    if (!powered_) return;
+    powered_ = false;
+    device_.log.record("power", {{"state", std::string("off")}});
+}
+
+void Shell::power_on() {
+    if (powered_) return;
+    powered_ = true;
+    device_.log.record("power", {{"state", std::string("on")}});
+    for (const auto& application : registered_wakeup_apps(device_)) execute(application, L"");
+}
+
+Shell* current_shell() {
+    Device* device = current_device();
+    return device ? device->shell.get() : nullptr;
+}
+
+}  // namespace emu

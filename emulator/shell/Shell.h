@@ -1,0 +1,53 @@
+#pragma once
+#include <string_view>
+
+#include <windef.h>
+
+#include "shell/FileIcons.h"
+#include "shell/Launcher.h"
+#include "shell/Taskbar.h"
+
+namespace emu {
+
+class Device;
+
+// The device's shell: it opens files and starts programs, knows the icons of files,
+// paints the desktop with its taskbar, runs the commands assigned to the hardware keys
+// and, at power-on, the programs registered for the wake-up event. Built after the
+// window system, whose desktop painter and key filter it takes over.
+class Shell {
+public:
+    explicit Shell(Device& device);
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
+    Launcher& launcher() { return launcher_; }
+    FileIcons& icons() { return icons_; }
+    Taskbar& taskbar() { return taskbar_; }
+
+    // ShellExecuteEx's work, logged as "shell-execute".
+    Launch execute(std::wstring_view file, std::wstring_view parameters);
+
+    // Decides where a key goes: see hardware_key_target.
+    bool filter_key(UINT virtual_key, bool down);
+
+    // Power state. Switching on runs the wake-up registrations.
+    void power_off();
+    void power_on();
+    bool powered() const { return powered_; }
+
+private:
+    bool program_takes_keys() const;
+    void run_assigned_command(UINT virtual_key);
+
+    Device& device_;
+    Launcher launcher_;
+    FileIcons icons_;
+    Taskbar taskbar_;
+    bool powered_ = true;
+};
+
+// The shell of the calling thread's device, or null.
+Shell* current_shell();
+
+}  // namespace emu
