@@ -19,6 +19,9 @@ SDL_Surface* surface_over(const Pixmap& pixmap) {
 }  // namespace
 
 std::unique_ptr<DesktopWindow> DesktopWindow::open(const char* title, Size size, std::string& error) {
+    // The system's own framebuffer (X11 shared memory) rather than an OpenGL texture, which
+    // on a machine without a GPU costs a software rasteriser's work for every frame.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     auto* window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, size.width, size.height, 0);
     if (window == nullptr || SDL_GetWindowSurface(window) == nullptr) {
         error = SDL_GetError();
