@@ -27,21 +27,36 @@ int first_icon_resource(const Module& module) {
 
 int FileIcons::Choice::index() const { return module ? kIconArtCount : static_cast<int>(art); }
 
-std::optional<FileIcons::Choice> FileIcons::choose(std::wstring_view path) const {
-    if (!launcher_.exists(path)) return std::nullopt;
-    return choose_by_name(path, launcher_.is_folder(path));
+std::optional<FileIcons::Choice> FileIcons::choose(std::wstring_view path) {
+    if (launcher_.installed(path)) return choose_program(path);
+    auto location = launcher_.locate(path);
+    if (location.kind == Location::Kind::Missing) return std::nullopt;
+    return choose_located(path, location, 0);
 }
 
-FileIcons::Choice FileIcons::choose_by_name(std::wstring_view path, bool folder, int depth) const {
+FileIcons::Choice FileIcons::choose_by_name(std::wstring_view path, bool folder) const {
     if (folder) return {IconArt::Folder};
-    auto extension = extension_of(path);
-    if (same_name(extension, L".lnk") && depth < kDeepestShortcutChain) {
-        auto command = launcher_.shortcut_command(path);
-        if (!command) return {IconArt::Document};
-        auto target = launcher_.target_of(*command).path;
-        return choose_by_name(target, launcher_.is_folder(target), depth + 1);
-    }
-    if (!same_name(extension, L".exe")) return {IconArt::Document};
+    return same_name(extension_of(path), L".exe") ? choose_program(path) : Choice{IconArt::Document};
+}
+
+// A shortcut wears its target's icon, found the same way.
+FileIcons::Choice FileIcons::choose_located(std::wstring_view path, const Location& location, int depth) {
+    bool shortcut = same_name(extension_of(path), L".lnk");
+    if (location.kind != Location::Kind::File || !shortcut || depth >= kDeepestShortcutChain)
+        return choose_by_name(path, location.kind == Location::Kind::Folder);
+    auto command = launcher_.shortcut_command(location);
+    if (!command) return {IconArt::Document};
+    return choose_target(launcher_.target_of(*command).path, depth + 1);
+}
+
+// A program the shell knows by name needs no look at the file system; a target that is
+// missing is judged by its name.
+FileIcons::Choice FileIcons::choose_target(std::wstring_view target, int depth) {
+    if (launcher_.installed(target) || find_builtin_program(target)) return choose_program(target);
+    return choose_located(target, launcher_.locate(target), depth);
+}
+
+FileIcons::Choice FileIcons::choose_program(std::wstring_view path) const {
     auto module = launcher_.installed(path);
     if (module && first_icon_resource(*module) != INT_MAX) return {IconArt::Application, module};
     auto program = find_builtin_program(path);

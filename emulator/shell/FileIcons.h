@@ -9,11 +9,11 @@
 
 #include "gdi/Icon.h"
 #include "shell/IconArt.h"
+#include "shell/Launcher.h"
 
 namespace emu {
 
 class Device;
-class Launcher;
 struct Module;
 
 // The shell's icons for files: a folder's, a built-in program's, an installed module's
@@ -22,7 +22,7 @@ struct Module;
 // which the caller destroys.
 class FileIcons {
 public:
-    FileIcons(Device& device, const Launcher& launcher) : device_(device), launcher_(launcher) {}
+    FileIcons(Device& device, Launcher& launcher) : device_(device), launcher_(launcher) {}
 
     // Which picture a file shows. A module's picture is its icon resource.
     struct Choice {
@@ -33,19 +33,21 @@ public:
     };
 
     // Nothing when the path names no file, folder or installed module.
-    std::optional<Choice> choose(std::wstring_view path) const;
-    // The choice by name alone, for a file that need not exist (a shortcut's target, or a
-    // caller that gives the attributes itself).
-    Choice choose_by_name(std::wstring_view path, bool folder, int depth = 0) const;
+    std::optional<Choice> choose(std::wstring_view path);
+    // The choice by name alone, without looking at the file (SHGFI_USEFILEATTRIBUTES).
+    Choice choose_by_name(std::wstring_view path, bool folder) const;
     // A new icon handle, 16 x 16 when `small`, else 32 x 32.
     HICON icon(const Choice& choice, bool small);
 
 private:
+    Choice choose_located(std::wstring_view path, const Location& location, int depth);
+    Choice choose_target(std::wstring_view target, int depth);
+    Choice choose_program(std::wstring_view path) const;
     std::shared_ptr<const Icon> image(const Choice& choice, int size);
     std::shared_ptr<const Icon> module_image(const Module& module, int size);
 
     Device& device_;
-    const Launcher& launcher_;
+    Launcher& launcher_;
     std::map<std::pair<IconArt, int>, std::shared_ptr<const Icon>> drawn_;
 };
 

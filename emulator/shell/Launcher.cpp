@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include <winerror.h>
 
 #include "files/FileSystem.h"
@@ -38,27 +40,27 @@ const Module* Launcher::installed(std::wstring_view path) const {
     return module && module->entry ? module : nullptr;
 }
 
-bool Launcher::exists(std::wstring_view path) const {
-    DWORD attributes = 0;
-    if (installed(path)) return true;
-    return device_.files && device_.files->get_attributes(qualified(path), attributes) == ERROR_SUCCESS;
-}
-
-bool Launcher::is_folder(std::wstring_view path) const {
-    DWORD attributes = 0;
-    return device_.files && device_.files->get_attributes(qualified(path), attributes) == ERROR_SUCCESS &&
-           (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-std::optional<std::wstring> Launcher::shortcut_command(std::wstring_view path) const {
-    if (!device_.files || !exists(path) || is_folder(path)) return std::nullopt;
+Location Launcher::locate(std::wstring_view path) const {
+    if (!device_.files || path.empty()) return {};
     auto resolved = device_.files->resolve(qualified(path));
-    if (!resolved) return std::nullopt;
-    std::ifstream in(resolved.host, std::ios::binary);
+    struct stat status {};
+    if (!resolved || ::stat(resolved.host.c_str(), &status) != 0) return {};
+    auto kind = S_ISDIR(status.st_mode) ? Location::Kind::Folder : Location::Kind::File;
+    auto changed_ns = static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    return {kind, std::move(resolved.host), std::move(resolved.device_path), static_cast<std::uint64_t>(status.st_size),
+            changed_ns};
+}
+
+std::optional<std::wstring> Launcher::shortcut_command(const Location& shortcut) {
+    if (shortcut.kind != Location::Kind::File) return std::nullopt;
+    auto& read = shortcuts_[shortcut.host];
+    if (read.size == shortcut.size && read.changed_ns == shortcut.changed_ns && read.changed_ns) return read.command;
+    std::ifstream in(shortcut.host, std::ios::binary);
     std::string bytes(static_cast<std::size_t>(kLargestShortcut), '\0');
     in.read(bytes.data(), kLargestShortcut);
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return parse_shortcut(bytes);
+    read = {shortcut.size, shortcut.changed_ns, parse_shortcut(bytes)};
+    return read.command;
 }
 
 CommandParts Launcher::target_of(std::wstring_view command) const {
@@ -66,7 +68,7 @@ CommandParts Launcher::target_of(std::wstring_view command) const {
     auto first = command.find_first_not_of(L' ');
     if (first == std::wstring_view::npos || command[first] == L'"' || parts.arguments.empty()) return parts;
     std::wstring whole(command.substr(first, command.find_last_not_of(L' ') - first + 1));
-    if (exists(whole)) return {whole, L""};
+    if (installed(whole) || locate(whole).kind != Location::Kind::Missing) return {whole, L""};
     return parts;
 }
 
@@ -76,11 +78,13 @@ Launch Launcher::open(std::wstring_view command, std::wstring_view parameters) {
 }
 
 Launch Launcher::open_path(const std::wstring& path, std::wstring_view arguments, int depth) {
-    if (path.empty() || !exists(path)) return {ERROR_FILE_NOT_FOUND};
-    if (is_folder(path)) return start(L"fexplore.exe", in_quotes(qualified(path)));
+    if (installed(path)) return start(path, arguments);
+    auto location = locate(path);
+    if (location.kind == Location::Kind::Missing) return {ERROR_FILE_NOT_FOUND};
+    if (location.kind == Location::Kind::Folder) return start(L"fexplore.exe", in_quotes(location.device_path));
     auto extension = extension_of(path);
     if (same_name(extension, L".lnk")) {
-        auto command = shortcut_command(path);
+        auto command = shortcut_command(location);
         if (!command || depth >= kDeepestShortcutChain) return {ERROR_BAD_FORMAT};
         auto target = target_of(*command);
         return open_path(target.path, joined(target.arguments, arguments), depth + 1);
@@ -88,14 +92,15 @@ Launch Launcher::open_path(const std::wstring& path, std::wstring_view arguments
     if (same_name(extension, L".exe")) return start(path, arguments);
     auto program = program_for_document(extension);
     if (program.empty()) return {ERROR_NO_ASSOCIATION};
-    return start(program, in_quotes(qualified(path)));
+    return start(program, in_quotes(location.device_path));
 }
 
 Launch Launcher::start(std::wstring_view path, std::wstring_view arguments) {
     if (auto module = installed(path)) return {ERROR_SUCCESS, &device_.start_process(*module, std::wstring(arguments))};
-    if (!exists(path) || is_folder(path)) return {ERROR_FILE_NOT_FOUND};
+    auto location = locate(path);
+    if (location.kind != Location::Kind::File) return {ERROR_FILE_NOT_FOUND};
     if (!find_builtin_program(path)) return {ERROR_BAD_FORMAT};
-    return start_builtin(device_.files->resolve(qualified(path)).device_path, arguments);
+    return start_builtin(location.device_path, arguments);
 }
 
 Launch Launcher::start_builtin(const std::wstring& path, std::wstring_view arguments) {

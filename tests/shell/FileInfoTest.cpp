@@ -1,5 +1,8 @@
 // SHGetFileInfo: the icons of programs, shortcuts, folders and documents.
 #include "ShellTest.h"
+
+#include <fstream>
+
 #include "resources/Resources.h"
 #include "shell/IconArt.h"
 
@@ -60,6 +63,16 @@ TEST_F(FileInfo, AShortcutWearsItsTargetProgramsIcon) {
     EXPECT_NE(image(shortcut.info.hIcon), image(other.info.hIcon));
     EXPECT_EQ(shortcut.info.iIcon, program.info.iIcon);
     EXPECT_NE(shortcut.info.hIcon, program.info.hIcon);
+}
+
+TEST_F(FileInfo, AShortcutRewrittenIsReadAgain) {
+    auto shortcut = device.folder() / "My Documents" / "Mine.lnk";
+    std::ofstream(shortcut) << "18#\"\\Windows\\calc.exe\"";
+    auto before = ask(L"\\My Documents\\Mine.lnk", kSmall);
+    std::ofstream(shortcut) << "23#\"\\Windows\\contacts.exe\"";
+    auto after = ask(L"\\My Documents\\Mine.lnk", kSmall);
+    EXPECT_EQ(image(before.info.hIcon), image(ask(L"\\Windows\\calc.exe", kSmall).info.hIcon));
+    EXPECT_EQ(image(after.info.hIcon), image(ask(L"\\Windows\\contacts.exe", kSmall).info.hIcon));
 }
 
 TEST_F(FileInfo, FoldersAndDocumentsHaveIconsOfTheirOwn) {
