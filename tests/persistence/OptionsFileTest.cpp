@@ -34,7 +34,9 @@ TEST_F(PersistenceTest, TheWriterInvertsModeAndReplacesTheOldFile) {
     appState.sound = 0;
     WriteOptions();
     EXPECT_EQ(bytes_of("Windows/tslink.opt"), "MODE=1\r\nALOAD=1\r\nSOUND=0\r\n");
-    appState = ApplicationState{};
+    appState.smallMode = kDefaults.smallMode;
+    appState.autoload = kDefaults.autoload;
+    appState.sound = kDefaults.sound;
     EXPECT_EQ(read_options(), (Flags{0, 1, 0}));
 }
 
