@@ -1,7 +1,8 @@
-// A booted device with the program's icons, and a top-level test parent that records the
-// commands its controls send it and deletes the controls when the device shuts down.
+// A booted device with the program's icons, and a topmost test parent that logs the
+// commands its controls send it (event "command") and deletes the controls when closed.
 #pragma once
 #include <functional>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -15,64 +16,38 @@
 
 namespace controls {
 
-// What the parent saw: every message number from 1000 up, in order.
-inline std::vector<UINT>& Received() {
-    static std::vector<UINT> messages;
-    return messages;
-}
-
-// Deletes the controls a test made; run by the parent when the device closes it.
-inline std::function<void()>& Cleanup() {
-    static std::function<void()> cleanup;
-    return cleanup;
-}
-
-// Hook for a test that wants to act on a command as a parent does (the bar hides itself
-// on the strip's command, for example).
-inline std::function<void(UINT)>& OnCommand() {
-    static std::function<void(UINT)> on_command;
-    return on_command;
-}
-
 // Asks the parent's thread, the one that made the controls, to run a test's action.
 const UINT kRunAction = WM_APP + 1;
+
+inline std::function<void()> g_cleanup;
 
 inline LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kRunAction) {
         (*reinterpret_cast<std::function<void()>*>(lParam))();
-        return 0;
-    }
-    if (message >= 1000) {
-        Received().push_back(message);
-        if (OnCommand()) OnCommand()(message);
-        return 0;
-    }
-    if (message == WM_CLOSE) {
-        if (Cleanup()) Cleanup()();
+    } else if (message >= 1000) {
+        emu::current_device()->log.record("command", {{"number", static_cast<long long>(message)}});
+    } else if (message == WM_CLOSE) {
+        g_cleanup();
         DestroyWindow(window);
         PostQuitMessage(0);
-        return 0;
+    } else {
+        return DefWindowProc(window, message, wParam, lParam);
     }
-    return DefWindowProc(window, message, wParam, lParam);
+    return 0;
 }
 
 class ControlsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Received().clear();
-        Cleanup() = nullptr;
-        OnCommand() = nullptr;
-        instance = device.instance_with(tesselink_resources());
-    }
+    void SetUp() override { instance = device.instance_with(tesselink_resources()); }
     // The orderly end closes the parent, which deletes the controls: the window registry
-    // is the process's and must not keep entries of this device's windows.
+    // is the process's and must keep no entry of this device's windows.
     void TearDown() override { device.host().shutdown(); }
 
-    // Runs `build` on the device with a topmost parent at `area` of the screen, then the
+    // Runs `build` on the device under a parent at `area` of the screen, then the
     // parent's message loop; `cleanup` runs when the parent is closed.
     void RunWithParent(RECT area, std::function<void(HWND)> build, std::function<void()> cleanup) {
-        Cleanup() = std::move(cleanup);
-        device.run([this, area, build = std::move(build)] {
+        g_cleanup = std::move(cleanup);
+        device.run([&] {
             WNDCLASS wc = {};
             wc.lpfnWndProc = ParentProc;
             wc.lpszClassName = L"Test Parent";
@@ -85,13 +60,17 @@ protected:
             while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
         });
     }
-
-    // Runs `action` on the parent's thread, as the program runs its controls: on the thread
-    // that created them.
+    // Runs `action` on the thread that made the controls, as the program does.
     void OnUiThread(std::function<void()> action) {
         device.run([&] { SendMessage(parent, kRunAction, 0, reinterpret_cast<LPARAM>(&action)); });
     }
 
+    std::vector<UINT> Commands() {
+        std::vector<UINT> numbers;
+        for (const auto& event : device.device().log.events("command"))
+            numbers.push_back(static_cast<UINT>(event.number("number")));
+        return numbers;
+    }
     // The screen's pixels in a rectangle, row by row.
     std::vector<COLORREF> ScreenArea(int left, int top, int width, int height) {
         std::vector<std::uint32_t> screen = device.host().screen();
@@ -103,32 +82,22 @@ protected:
             }
         return pixels;
     }
-
-    // Icon resource `number` drawn at its own size over the buttons' background colour.
-    std::vector<COLORREF> IconOnPanel(WORD number, int width, int height) {
-        std::vector<COLORREF> pixels;
+    // Icon resource `number` drawn at its own size at the screen's top-left corner, over
+    // the buttons' background colour; the test parents stay clear of that corner.
+    std::vector<COLORREF> IconOnPanel(WORD number, int size) {
         device.run([&] {
             HDC screen = GetDC(nullptr);
-            HDC memory = CreateCompatibleDC(screen);
-            HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-            HGDIOBJ previous = SelectObject(memory, bitmap);
-            RECT all = {0, 0, width, height};
+            RECT corner = {0, 0, size, size};
             HBRUSH panel = CreateSolidBrush(kPanelColour);
-            FillRect(memory, &all, panel);
+            FillRect(screen, &corner, panel);
             HICON icon = LoadIcon(instance, MAKEINTRESOURCE(number));
-            DrawIconEx(memory, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
-            for (int y = 0; y < height; ++y)
-                for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y));
+            DrawIconEx(screen, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
             DestroyIcon(icon);
             DeleteObject(panel);
-            SelectObject(memory, previous);
-            DeleteObject(bitmap);
-            DeleteDC(memory);
             ReleaseDC(nullptr, screen);
         });
-        return pixels;
+        return ScreenArea(0, 0, size, size);
     }
-
     // The title of the window under a screen point.
     std::wstring WindowAt(int x, int y) {
         WCHAR title[64] = {};

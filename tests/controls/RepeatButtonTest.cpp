@@ -3,26 +3,26 @@
 
 #include "ui/RepeatButton.h"
 
-using controls::Received;
-using Messages = std::vector<UINT>;
+using Sent = std::vector<UINT>;
 
 namespace {
 
 const UINT kLineDown = 5028;
-const WORD kUpIcon = 151, kDownIcon = 152;
-// The button at (10, 10) in a parent at (0, 200): its top-left on the screen.
+const UINT kStop = kStopRepeatingCommand;
+// The button at (10, 10) in a parent at (0, 200): its top-left corner on the screen.
 const int kLeft = 10, kTop = 210, kSize = 15;
 
 class RepeatButtonTest : public controls::ControlsTest {
 protected:
     void SetUp() override {
         ControlsTest::SetUp();
+        up = IconOnPanel(151, kSize);
         RunWithParent(
             RECT{0, 200, 240, 300},
             [this](HWND parent) {
                 button = new RepeatButton(L"Scroll Down Button", WS_CHILD | WS_VISIBLE, 10, 10, kSize, kSize, parent,
                                           instance, kLineDown);
-                button->SetIcons(0, 0, kSize, kSize, kUpIcon, kDownIcon);
+                button->SetIcons(0, 0, kSize, kSize, 151, 152);
                 window = button->Create(1);
             },
             [this] { delete button; });
@@ -33,40 +33,41 @@ protected:
             UpdateWindow(window);
         });
     }
+    void Move(int x) { device.host().stylus_move(kLeft + x, kTop + 3); }
 
     RepeatButton* button = nullptr;
     HWND window = nullptr;
+    std::vector<COLORREF> up;
 };
 
 }  // namespace
 
 TEST_F(RepeatButtonTest, TheFirstPaintSendsNothingAndEveryLaterPaintWhileUpStopsRepeating) {
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ScreenArea(kLeft, kTop, kSize, kSize), IconOnPanel(kUpIcon, kSize, kSize));
-    EXPECT_TRUE(Received().empty());
+    EXPECT_EQ(ScreenArea(kLeft, kTop, kSize, kSize), up);
+    EXPECT_TRUE(Commands().empty());
     Repaint();
-    EXPECT_EQ(Received(), Messages{kStopRepeatingCommand});
+    EXPECT_EQ(Commands(), Sent{kStop});
 }
 
 TEST_F(RepeatButtonTest, PressingSendsTheCommandAtOnceAndReleasingStopsRepeating) {
     device.host().stylus_down(kLeft + 3, kTop + 3);
-    EXPECT_EQ(Received(), Messages{kLineDown});
-    EXPECT_EQ(ScreenArea(kLeft, kTop, kSize, kSize), IconOnPanel(kDownIcon, kSize, kSize));
-    Repaint();  // drawn down again, but not a new press
-    EXPECT_EQ(Received(), Messages{kLineDown});
+    EXPECT_EQ(Commands(), Sent{kLineDown});
+    EXPECT_NE(ScreenArea(kLeft, kTop, kSize, kSize), up);
+    Repaint();  // drawn down again, but no new press
+    EXPECT_EQ(Commands(), Sent{kLineDown});
     device.host().stylus_up(kLeft + 3, kTop + 3);
-    EXPECT_EQ(Received(), (Messages{kLineDown, kStopRepeatingCommand}));
-    EXPECT_EQ(ScreenArea(kLeft, kTop, kSize, kSize), IconOnPanel(kUpIcon, kSize, kSize));
+    EXPECT_EQ(Commands(), (Sent{kLineDown, kStop}));
+    EXPECT_EQ(ScreenArea(kLeft, kTop, kSize, kSize), up);
 }
 
 TEST_F(RepeatButtonTest, DraggingOffStopsRepeatingAndDraggingBackOnRepeatsAgain) {
     device.host().stylus_down(kLeft + 3, kTop + 3);
-    device.host().stylus_move(kLeft + 30, kTop + 3);
-    device.host().stylus_move(kLeft + 3, kTop + 3);
-    device.host().stylus_move(kLeft + 4, kTop + 4);
-    EXPECT_EQ(Received(), (Messages{kLineDown, kStopRepeatingCommand, kLineDown}));
-    device.host().stylus_move(kLeft + 30, kTop + 3);
+    Move(30);
+    Move(3);
+    Move(4);
+    EXPECT_EQ(Commands(), (Sent{kLineDown, kStop, kLineDown}));
+    Move(30);
     device.host().stylus_up(kLeft + 30, kTop + 3);
-    EXPECT_EQ(Received(), (Messages{kLineDown, kStopRepeatingCommand, kLineDown, kStopRepeatingCommand,
-                                    kStopRepeatingCommand}));
+    EXPECT_EQ(Commands(), (Sent{kLineDown, kStop, kLineDown, kStop, kStop}));
 }

@@ -2,125 +2,97 @@
 // followed by the strip's command to its parent.
 #include "StripFixture.h"
 
-using controls::kCursorColour;
-using controls::kHideCommand;
-using controls::kPressedColour;
-using controls::kStripLeft;
-using controls::kStripTop;
-using controls::Program;
-using Files = std::vector<std::string>;
-using Counts = std::vector<std::size_t>;
+using namespace controls;
+using Lines = std::vector<std::string>;
 
 namespace {
 
-using StripInput = controls::StripTest;
+using StripInput = StripTest;
 
 }  // namespace
 
-TEST_F(StripInput, SlidingToAnotherIconAndLiftingLaunchesThatOneThenHidesTheBar) {
+TEST_F(StripInput, SlidingToAnotherIconAndLiftingLaunchesThatOne) {
     Start(5);
-    POINT from = CellMiddle(1), to = CellMiddle(3);
-    device.host().stylus_down(from.x, from.y);
+    Down(CellMiddle(1));
     EXPECT_EQ(CellColour(1), kPressedColour);
-    device.host().stylus_move(to.x, to.y);
+    Move(CellMiddle(3));
     EXPECT_EQ(CellColour(1), kPanelColour);
     EXPECT_EQ(CellColour(3), kPressedColour);
-    device.host().stylus_up(to.x, to.y);
-    EXPECT_EQ(Launched(), Files{Program(3)});
-    EXPECT_EQ(controls::Received(), std::vector<UINT>{kHideCommand});
-    EXPECT_EQ(launches_at_command, Counts{1});
+    Up(CellMiddle(3));
+    EXPECT_EQ(Timeline(), (Lines{Opened(3), kHidden}));
     EXPECT_EQ(CellColour(3), kPanelColour);
 }
 
-TEST_F(StripInput, SlidingOffTheStripBeforeLiftingLaunchesNothing) {
+TEST_F(StripInput, LeavingTheStripBeforeLiftingLaunchesNothing) {
     Start(5);
-    POINT p = CellMiddle(1);
-    device.host().stylus_down(p.x, p.y);
-    device.host().stylus_move(p.x, kStripTop + 20);
+    Down(CellMiddle(1));
+    Move(POINT{CellMiddle(1).x, kStripTop + 20});
     EXPECT_EQ(CellColour(1), kPanelColour);
-    device.host().stylus_up(p.x, kStripTop + 20);
-    EXPECT_TRUE(Launched().empty());
-    EXPECT_TRUE(controls::Received().empty());
-}
-
-TEST_F(StripInput, LiftingOutsideTheStripEndsThePress) {
-    Start(5);
-    POINT p = CellMiddle(2);
-    device.host().stylus_down(p.x, p.y);
-    device.host().stylus_up(p.x, kStripTop - 10);
+    Up(POINT{CellMiddle(1).x, kStripTop + 20});
+    Down(CellMiddle(2));
+    Up(POINT{CellMiddle(2).x, kStripTop - 10});  // lifted outside without a move there
     EXPECT_EQ(CellColour(2), kPanelColour);
-    device.host().stylus_down(kStripLeft + 5, kStripTop + 10);  // left of the cells: presses nothing
-    device.host().stylus_up(kStripLeft + 5, kStripTop + 10);
-    EXPECT_TRUE(Launched().empty());
+    Tap(POINT{kStripLeft + 5, kStripTop + 10});  // left of the cells: presses nothing
+    EXPECT_TRUE(Timeline().empty());
 }
 
 TEST_F(StripInput, LiftingOverAnEmptyCellLaunchesTheLastIconUnderThePen) {
     Start(5);
-    POINT from = CellMiddle(4), to = CellMiddle(7);
-    device.host().stylus_down(from.x, from.y);
-    device.host().stylus_move(to.x, to.y);
+    Down(CellMiddle(4));
+    Move(CellMiddle(7));
     EXPECT_EQ(CellColour(4), kPressedColour);
-    device.host().stylus_up(to.x, to.y);
-    EXPECT_EQ(Launched(), Files{Program(4)});
+    Up(CellMiddle(7));
+    EXPECT_EQ(Timeline(), (Lines{Opened(4), kHidden}));
 }
 
 TEST_F(StripInput, ThePixelColumnRightOfTheLastSmallCellHoldsNoItemOfTheNextPage) {
     Start(11);
-    POINT p = CellMiddle(9);
-    const int beyond = kStripLeft + 215;  // column (215 - 15) / 20 = 10, the next page's first
-    device.host().stylus_down(p.x, p.y);
-    device.host().stylus_move(beyond, p.y);
+    POINT beyond = {kStripLeft + 215, kStripTop + 10};  // column (215 - 15) / 20 = 10
+    Down(CellMiddle(9));
+    Move(beyond);
     EXPECT_EQ(CellColour(9), kPressedColour);
-    device.host().stylus_up(beyond, p.y);
-    EXPECT_EQ(Launched(), Files{Program(9)});
+    Up(beyond);
+    EXPECT_EQ(Timeline(), (Lines{Opened(9), kHidden}));
 }
 
-TEST_F(StripInput, TheCursorRunsAcrossPageEdgesBothWays) {
+TEST_F(StripInput, TheCursorCrossesPageEdgesBothWays) {
     Start(11);
-    OnStrip(&ApplicationStrip::CursorRight);
+    Repeat(&ApplicationStrip::CursorRight);
     EXPECT_EQ(CellColour(0), kCursorColour);
-    OnStrip(&ApplicationStrip::CursorRight, 9);
+    Repeat(&ApplicationStrip::CursorRight, 9);
     EXPECT_EQ(CellColour(8), kPanelColour);
     EXPECT_EQ(CellColour(9), kCursorColour);
-
-    OnStrip(&ApplicationStrip::CursorRight);  // from the last cell onto the next page
+    Repeat(&ApplicationStrip::CursorRight, 2);  // onto the next page, then past the list's end
     EXPECT_EQ(CellColour(0), kCursorColour);
     EXPECT_FALSE(HasIcon(1));
-    OnStrip(&ApplicationStrip::CursorRight);  // the list's last item: nothing further
-    EXPECT_EQ(CellColour(0), kCursorColour);
 
-    OnStrip(&ApplicationStrip::CursorLeft);  // back onto the last cell of the first page
+    Repeat(&ApplicationStrip::CursorLeft);  // back onto the first page's last cell
     EXPECT_EQ(CellColour(9), kCursorColour);
     EXPECT_EQ(CellColour(0), kPanelColour);
-    OnStrip(&ApplicationStrip::CursorLeft, 10);  // stops on the list's first item
+    Repeat(&ApplicationStrip::CursorLeft, 10);  // stops on the list's first item
     EXPECT_EQ(CellColour(0), kCursorColour);
     EXPECT_EQ(CellColour(1), kPanelColour);
-    EXPECT_TRUE(controls::Received().empty());
-    EXPECT_TRUE(device.device().log.events("beep").empty());
+    EXPECT_TRUE(Timeline().empty());
 }
 
 TEST_F(StripInput, TheStartKeyLaunchesTheCursorItemAndKeepsTheCursor) {
     Start(11);
-    OnStrip(&ApplicationStrip::CursorRight, 3);
-    OnStrip(&ApplicationStrip::LaunchCursorItem);
-    EXPECT_EQ(Launched(), Files{Program(2)});
-    EXPECT_EQ(launches_at_command, Counts{1});
+    Repeat(&ApplicationStrip::CursorRight, 3);
+    Repeat(&ApplicationStrip::LaunchCursorItem);
     EXPECT_EQ(CellColour(2), kCursorColour);
-
     Tap(CellMiddle(4));
-    OnStrip(&ApplicationStrip::LaunchCursorItem);
-    EXPECT_EQ(Launched(), (Files{Program(2), Program(4), Program(2)}));
-    EXPECT_EQ(launches_at_command, (Counts{1, 2, 3}));
+    Repeat(&ApplicationStrip::LaunchCursorItem);
+    EXPECT_EQ(Timeline(), (Lines{Opened(2), kHidden, Opened(4), kHidden, Opened(2), kHidden}));
 }
 
 TEST_F(StripInput, PagingAwayFromTheCursorDropsIt) {
     Start(11);
-    OnStrip(&ApplicationStrip::CursorRight, 3);
-    device.host().tap(kStripLeft + 224, kStripTop + 10);  // Next Small Button
-    OnStrip(&ApplicationStrip::LaunchCursorItem);
-    EXPECT_TRUE(Launched().empty());
-    device.host().tap(kStripLeft + 3, kStripTop + 10);  // Prev Small Button
+    Repeat(&ApplicationStrip::CursorRight, 3);
+    device.host().tap(kRightEnd, kStripTop + 10);
+    Repeat(&ApplicationStrip::LaunchCursorItem);
+    EXPECT_TRUE(Timeline().empty());
+    device.host().tap(kLeftEnd, kStripTop + 10);
     EXPECT_EQ(CellColour(2), kPanelColour);
-    OnStrip(&ApplicationStrip::CursorRight);
+    Repeat(&ApplicationStrip::CursorRight);
     EXPECT_EQ(CellColour(0), kCursorColour);
 }

@@ -1,17 +1,13 @@
 // The strip's pages: how many icons a page holds, which page buttons show, turning pages,
-// and switching from the small to the large mode on a later page.
+// and the large mode on a later page.
 #include "StripFixture.h"
 
-using controls::kStripLeft;
-using controls::kStripTop;
-using controls::Program;
+using namespace controls;
+using Lines = std::vector<std::string>;
 
 namespace {
 
-using StripPaging = controls::StripTest;
-
-// Points on the page buttons' places at either end of the strip.
-const int kLeftEnd = kStripLeft + 3, kRightEnd = kStripLeft + 224;
+using StripPaging = StripTest;
 
 }  // namespace
 
@@ -37,11 +33,9 @@ TEST_F(StripPaging, AnEleventhItemShowsTheNextButtonWhichTurnsToAPageOfOne) {
     auto beeps = device.device().log.events("beep");
     ASSERT_EQ(beeps.size(), 1u);
     EXPECT_EQ(beeps[0].number("type"), MB_ICONHAND);
-    EXPECT_TRUE(controls::Received().empty());  // the page buttons talk to the strip only
-
-    Tap(CellMiddle(0));
     Tap(CellMiddle(1));
-    EXPECT_EQ(Launched(), std::vector<std::string>{Program(10)});
+    Tap(CellMiddle(0));
+    EXPECT_EQ(Timeline(), (Lines{Opened(10), kHidden}));  // the page buttons talk to the strip only
 
     device.host().tap(kLeftEnd, kStripTop + 10);
     EXPECT_EQ(WindowAt(kLeftEnd, kStripTop + 10), L"Application Bar");
@@ -60,28 +54,26 @@ TEST_F(StripPaging, AnEmptyListShowsOnlyTheBackgroundAndTapsDoNothing) {
     Start(0);
     for (COLORREF pixel : ScreenArea(kStripLeft, kStripTop, 230, 20)) ASSERT_EQ(pixel, kPanelColour);
     Tap(CellMiddle(0));
-    OnStrip(&ApplicationStrip::CursorRight);
-    OnStrip(&ApplicationStrip::LaunchCursorItem);
-    EXPECT_TRUE(Launched().empty());
-    EXPECT_TRUE(controls::Received().empty());
+    Repeat(&ApplicationStrip::CursorRight);
+    Repeat(&ApplicationStrip::LaunchCursorItem);
+    EXPECT_TRUE(Timeline().empty());
 }
 
 TEST_F(StripPaging, TheLargeModeOnTheSecondSmallPageShowsTheNextSixItems) {
     Start(16);
     device.host().tap(kRightEnd, kStripTop + 10);
-    OnUiThread([this] {
+    RECT placed = {};
+    OnUiThread([&] {
         strip->ToggleSize();
         strip->Paint();
+        GetWindowRect(window, &placed);
     });
-    RECT placed = {};
-    device.run([&] { GetWindowRect(window, &placed); });
     EXPECT_EQ(placed.top, kStripTop);
     EXPECT_EQ(placed.bottom - placed.top, 34);
     EXPECT_EQ(WindowAt(kLeftEnd, kStripTop + 17), L"Prev Button");
     EXPECT_EQ(WindowAt(kRightEnd, kStripTop + 17), L"Application Bar");  // 10 + 6 items: no more
     for (int place = 0; place < 6; ++place) EXPECT_TRUE(HasIcon(place, 0)) << place;
-
     Tap(CellMiddle(0, 0));
     Tap(CellMiddle(5, 0));
-    EXPECT_EQ(Launched(), (std::vector<std::string>{Program(10), Program(15)}));
+    EXPECT_EQ(Timeline(), (Lines{Opened(10), kHidden, Opened(15), kHidden}));
 }
