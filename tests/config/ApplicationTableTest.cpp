@@ -1,0 +1,203 @@
+// The application table: its rows, the scroll bar it carries when the items do not fit,
+// scrolling that draws only the rows coming into view, and taps that tick items.
+#include "ConfigFixture.h"
+
+#include <algorithm>
+
+#include <shellapi.h>
+
+#include "config/ApplicationTable.h"
+#include "config/ScrollOwner.h"
+#include "config/SelectedItems.h"
+
+using config_test::ShellLookups;
+using config_test::ResetShellLookups;
+
+namespace {
+
+// The table sits at (20, 65) of the full-screen bar, as in the dialog; its client area,
+// inside the one-pixel border, starts one pixel further in.
+const int kClientLeft = 21, kClientTop = 66;
+const int kClientWidth = 198, kClientHeight = 126;
+const int kRowsWidth = 182, kRowHeight = 18;
+const COLORREF kWhite = RGB(255, 255, 255);
+
+class ApplicationTableTest : public config_test::ConfigTest {
+protected:
+    void Open(std::vector<ApplicationItem> given) {
+        items = std::move(given);
+        RunWithBar([this](HWND) { Make(); }, [this] { delete table; });
+    }
+    void Open(int count) { Open(config_test::MakeItems(count)); }
+    // A table on the items, as the dialog makes it: 7 rows, the height given replaced.
+    void Make() {
+        table = new ApplicationTable(L"Application Table", WS_CHILD | WS_VISIBLE, 20, 65, 200, 18, bar, instance);
+        table->SetItems(items.data(), static_cast<int>(items.size()), 7);
+        window = table->Create(1);
+    }
+    std::vector<COLORREF> Rows() { return ScreenArea(kClientLeft, kClientTop, kRowsWidth, kClientHeight); }
+    std::vector<COLORREF> Row(int row) {
+        return ScreenArea(kClientLeft, kClientTop + row * kRowHeight, kRowsWidth, kRowHeight);
+    }
+    std::vector<COLORREF> Box(int row) {
+        return ScreenArea(kClientLeft + 3, kClientTop + row * kRowHeight + 3, 14, 12);
+    }
+    std::vector<COLORREF> BoxIcon(WORD number) {
+        return Rendered(14, 12, kWhite, [&](HDC dc) {
+            HICON icon = LoadIcon(instance, MAKEINTRESOURCE(number));
+            DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
+            DestroyIcon(icon);
+        });
+    }
+    void ScrollTo(int first) { OnUiThread([this, first] { table->Scroll(kScrollNotification, first); }); }
+    void TapRow(int row, int x = 100) { device.host().tap(kClientLeft + x, kClientTop + row * kRowHeight + 9); }
+    int Flag(int index) {
+        return device.host().inspect([&](emu::Device&) { return items[index].selected; });
+    }
+
+    std::vector<ApplicationItem> items;
+    ApplicationTable* table = nullptr;
+    HWND window = nullptr;
+};
+
+bool AllWhite(const std::vector<COLORREF>& pixels) {
+    return std::all_of(pixels.begin(), pixels.end(), [](COLORREF c) { return c == kWhite; });
+}
+
+}  // namespace
+
+TEST_F(ApplicationTableTest, ARowShowsItsBoxTheSeparatorTheShellIconAndTheName) {
+    Open(3);
+    EXPECT_EQ(ShellLookups(), 3);  // one per row drawn
+    EXPECT_EQ(Box(1), BoxIcon(147));
+    for (int y = 0; y < kRowHeight; ++y)
+        EXPECT_EQ(device.host().pixel(kClientLeft + 20, kClientTop + kRowHeight + y),
+                  y % 2 ? RGB(165, 165, 165) : kWhite)
+            << y;
+    const auto shellIcon = Rendered(16, 16, kWhite, [&](HDC dc) {
+        SHFILEINFO info = {};
+        SHGetFileInfo(items[1].path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON);
+        DrawIconEx(dc, 0, 0, info.hIcon, 0, 0, 0, nullptr, DI_NORMAL);
+        DestroyIcon(info.hIcon);
+    });
+    EXPECT_EQ(ScreenArea(kClientLeft + 24, kClientTop + kRowHeight + 1, 16, 16), shellIcon);
+    EXPECT_FALSE(AllWhite(ScreenArea(kClientLeft + 44, kClientTop + kRowHeight, 60, kRowHeight)));  // the name
+    EXPECT_TRUE(AllWhite(ScreenArea(kClientLeft, kClientTop + 3 * kRowHeight, kClientWidth, kClientHeight - 54)));
+}
+
+TEST_F(ApplicationTableTest, OnlyATableWithMoreItemsThanRowsHasAScrollBar) {
+    for (int count : {0, 7, 8}) {
+        SCOPED_TRACE("items " + std::to_string(count));
+        if (!bar) Open(count);
+        else OnUiThread([this, count] {
+            delete table;
+            items = config_test::MakeItems(count);
+            Make();
+        });
+        const bool scrolls = count > 7;
+        EXPECT_EQ(WindowAt(kClientLeft + 190, kClientTop + 60),
+                  scrolls ? L"Scroll Bar for Application Table\n" : L"Application Table");
+        RECT rect = {};
+        device.run([&] { GetWindowRect(window, &rect); });
+        EXPECT_EQ(rect.bottom - rect.top, 128);  // seven rows and the border
+    }
+    RECT scrollBar = {};
+    device.run([&] { GetWindowRect(WindowFromPoint(POINT{kClientLeft + 190, kClientTop + 60}), &scrollBar); });
+    EXPECT_EQ(scrollBar.left, kClientLeft + 182);
+    EXPECT_EQ(scrollBar.top, kClientTop + 1);
+    EXPECT_EQ(scrollBar.right - scrollBar.left, 15);
+    EXPECT_EQ(scrollBar.bottom - scrollBar.top, 124);
+}
+
+TEST_F(ApplicationTableTest, TheScrollBarsLineStepShiftsTheRowsUpAndDrawsOnlyTheNewOne) {
+    Open(8);
+    const auto before = Rows();
+    ResetShellLookups();
+    device.host().tap(kClientLeft + 189, kClientTop + 1 + 124 - 8);  // the line-down button
+    EXPECT_EQ(ShellLookups(), 1);
+    for (int row = 0; row < 6; ++row) {
+        const auto shown = Row(row);
+        EXPECT_TRUE(std::equal(shown.begin(), shown.end(), before.begin() + (row + 1) * kRowHeight * kRowsWidth))
+            << row;
+    }
+    const auto scrolled = Rows();
+    Repaint(window);
+    EXPECT_EQ(Rows(), scrolled);
+}
+
+TEST_F(ApplicationTableTest, AScrollByDRowsDrawsExactlyDRowsAndShowsWhatAFullPaintShows) {
+    Open(20);
+    struct Step {
+        int first, drawn;
+    };
+    for (Step step : {Step{1, 1}, Step{4, 3}, Step{0, 4}, Step{0, 0}, Step{13, 13}, Step{6, 7}}) {
+        SCOPED_TRACE("to " + std::to_string(step.first));
+        ResetShellLookups();
+        ScrollTo(step.first);
+        EXPECT_EQ(ShellLookups(), step.drawn);
+        const auto scrolled = Rows();
+        Repaint(window);
+        EXPECT_EQ(Rows(), scrolled);
+    }
+}
+
+TEST_F(ApplicationTableTest, ATapAnywhereOnARowTicksItAndTheTickMovesWithTheRow) {
+    Open(10);
+    TapRow(2);  // on the name
+    EXPECT_EQ(Flag(2), 1);
+    EXPECT_EQ(Box(2), BoxIcon(148));
+    TapRow(4, 5);  // on the box
+    EXPECT_EQ(Flag(4), 1);
+    ScrollTo(1);
+    EXPECT_EQ(Box(1), BoxIcon(148));
+    EXPECT_EQ(Box(3), BoxIcon(148));
+    EXPECT_EQ(Box(2), BoxIcon(147));
+    const auto scrolled = Rows();
+    Repaint(window);
+    EXPECT_EQ(Rows(), scrolled);
+}
+
+TEST_F(ApplicationTableTest, TappingTwiceOrBelowTheLastItemLeavesEverythingAsItWas) {
+    Open(3);
+    const auto before = Rows();
+    TapRow(5);
+    TapRow(1);
+    TapRow(1);
+    EXPECT_EQ(Flag(0) + Flag(1) + Flag(2), 0);
+    EXPECT_EQ(Rows(), before);  // no trace of the tick is left
+}
+
+TEST_F(ApplicationTableTest, AnyNonZeroFlagShowsTickedAndOneTapStoresZero) {
+    auto given = config_test::MakeItems(3);
+    given[1].selected = 2;
+    Open(given);
+    EXPECT_EQ(Box(1), BoxIcon(148));
+    TapRow(1);
+    EXPECT_EQ(Flag(1), 0);
+    EXPECT_EQ(Box(1), BoxIcon(147));
+}
+
+TEST_F(ApplicationTableTest, TheSelectedItemsComeBackInTableOrderNotInTickingOrder) {
+    Open(10);
+    for (int row : {5, 1, 3}) TapRow(row);
+    EXPECT_EQ(CountSelected(items.data(), 10), 3);
+    ApplicationItem* selected = CopySelected(items.data(), 10);
+    ASSERT_NE(selected, nullptr);
+    EXPECT_EQ(selected[0].name, L"Item 1");
+    EXPECT_EQ(selected[1].name, L"Item 3");
+    EXPECT_EQ(selected[2].name, L"Item 5");
+    EXPECT_EQ(selected[2].path, items[5].path);
+    delete[] selected;
+}
+
+TEST_F(ApplicationTableTest, AnEmptyTableIsWhiteIgnoresTapsAndSelectsNothing) {
+    Open(0);
+    EXPECT_EQ(ShellLookups(), 0);
+    EXPECT_TRUE(AllWhite(ScreenArea(kClientLeft, kClientTop, kClientWidth, kClientHeight)));
+    TapRow(0);
+    EXPECT_TRUE(AllWhite(ScreenArea(kClientLeft, kClientTop, kClientWidth, kClientHeight)));
+    EXPECT_EQ(CountSelected(items.data(), 0), 0);
+    ApplicationItem* selected = CopySelected(items.data(), 0);
+    EXPECT_NE(selected, nullptr);
+    delete[] selected;
+}
