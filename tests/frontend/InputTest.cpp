@@ -85,7 +85,8 @@ TEST_F(DesktopInputTest, SliderShowsItsValueWhileDraggedAndSetsItOnceOnRelease) 
     EXPECT_EQ(input.slider_drag()->percent, 50);
     EXPECT_TRUE(device.calls.empty());
     input.mouse_up({track.right() + 40, track.y + 30});
-    EXPECT_EQ(device.calls, (std::vector<std::string>{"level " + std::to_string(static_cast<int>(PanelControl::Memory)) + " 100"}));
+    const auto memory = std::to_string(static_cast<int>(PanelControl::Memory));
+    EXPECT_EQ(device.calls, (std::vector<std::string>{"level " + memory + " 100"}));
     EXPECT_FALSE(input.slider_drag());
 }
 

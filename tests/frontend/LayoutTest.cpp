@@ -70,7 +70,8 @@ TEST_P(EachZoom, DraggingOffTheScreenGivesCoordinatesBeyondItsEdges) {
 
 TEST_P(EachZoom, EachButtonAnswersAtItsMiddle) {
     BodyLayout layout(GetParam());
-    for (auto key : {DeviceButton::App1, DeviceButton::App2, DeviceButton::App3, DeviceButton::App4, DeviceButton::App5})
+    for (auto key :
+         {DeviceButton::App1, DeviceButton::App2, DeviceButton::App3, DeviceButton::App4, DeviceButton::App5})
         EXPECT_EQ(layout.button_at(layout.app_key(key).centre), key);
     EXPECT_EQ(layout.button_at(layout.action().centre), DeviceButton::Action);
     auto power = layout.power();

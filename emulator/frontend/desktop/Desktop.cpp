@@ -20,10 +20,10 @@ PanelValues shown_with(PanelValues values, std::optional<SliderDrag> drag) {
 
 Desktop::Desktop(DeviceHost& host, DesktopWindow& window, int zoom)
     : host_(host), window_(window), layout_(zoom), pixmap_(layout_.window()) {
-    host_.set_wake_listener([this] { signals_.send(DeviceSignals::Kind::DeviceRan); });
-    host_.device().log.set_listener([this](const Event& event) {
-        signals_.send(DeviceSignals::Kind::LogChanged);
-        if (event.name == "beep") signals_.send(DeviceSignals::Kind::Beep);
+    host_.set_wake_listener([signals = signals_] { signals->send(DeviceSignals::Kind::DeviceRan); });
+    host_.device().log.set_listener([signals = signals_](const Event& event) {
+        signals->send(DeviceSignals::Kind::LogChanged);
+        if (event.name == "beep") signals->send(DeviceSignals::Kind::Beep);
     });
     repaint_all();
 }
@@ -35,7 +35,7 @@ Desktop::~Desktop() {
 
 void Desktop::handle(const SDL_Event& event) {
     bool device_may_have_changed = false;
-    if (auto kind = signals_.take(event)) {
+    if (auto kind = signals_->take(event)) {
         handle_signal(*kind);
         device_may_have_changed = *kind == DeviceSignals::Kind::DeviceRan;
     }
@@ -76,7 +76,7 @@ void Desktop::handle_key(const SDL_KeyboardEvent& event) {
 
 void Desktop::handle_window(const SDL_WindowEvent& event) {
     if (event.event == SDL_WINDOWEVENT_CLOSE) closed_ = true;
-    if (event.event == SDL_WINDOWEVENT_EXPOSED) changed_.push_back({0, 0, layout_.window().width, layout_.window().height});
+    if (event.event == SDL_WINDOWEVENT_EXPOSED) changed_.push_back(whole_window());
 }
 
 void Desktop::handle_signal(DeviceSignals::Kind kind) {
@@ -120,6 +120,8 @@ void Desktop::refresh_panel() {
     changed_.push_back(layout_.panel.area());
 }
 
+Rect Desktop::whole_window() const { return {0, 0, layout_.window().width, layout_.window().height}; }
+
 void Desktop::repaint_all() {
     shown_screen_ = host_.screen();
     body_painter_.paint_body(pixmap_, std::nullopt);
@@ -127,7 +129,7 @@ void Desktop::repaint_all() {
     shown_values_ = panel_values(host_.device().status->current());
     shown_events_ = host_.device().log.size();
     panel_painter_.paint(pixmap_, shown_values_, host_.device().log.events());
-    changed_.push_back({0, 0, layout_.window().width, layout_.window().height});
+    changed_.push_back(whole_window());
     refresh(false);
 }
 

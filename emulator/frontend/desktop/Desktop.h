@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -47,6 +48,7 @@ private:
     void refresh_body();
     void refresh_panel();
     void repaint_all();
+    Rect whole_window() const;
 
     DeviceHost& host_;
     DesktopWindow& window_;
@@ -57,7 +59,9 @@ private:
     PanelPainter panel_painter_{layout_.panel, text_};
     HostControl control_{host_};
     DesktopInput input_{layout_, control_};
-    DeviceSignals signals_;
+    // Shared with the log's listener, which a device thread may still be calling when the
+    // desktop has gone.
+    std::shared_ptr<DeviceSignals> signals_ = std::make_shared<DeviceSignals>();
     Beeper beeper_;
 
     std::vector<Colour> shown_screen_;

@@ -18,7 +18,8 @@ void DesktopInput::mouse_down(Point window) {
 
 void DesktopInput::mouse_move(Point window) {
     if (std::holds_alternative<Stylus>(mouse_)) device_.stylus_move(layout_.body.to_screen(window));
-    if (auto drag = std::get_if<SliderDrag>(&mouse_)) drag->percent = layout_.panel.slider_percent(drag->slider, window.x);
+    if (auto drag = std::get_if<SliderDrag>(&mouse_))
+        drag->percent = layout_.panel.slider_percent(drag->slider, window.x);
 }
 
 void DesktopInput::mouse_up(Point window) {

@@ -58,8 +58,8 @@ bool DesktopWindow::save_png(const std::filesystem::path& file) const {
     if (converted == nullptr) return false;
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(converted->w) * converted->h);
     for (int y = 0; y < converted->h; ++y) {
-        const auto* row = static_cast<const std::uint8_t*>(converted->pixels) + static_cast<std::ptrdiff_t>(y) * converted->pitch;
-        std::memcpy(pixels.data() + static_cast<std::size_t>(y) * converted->w, row, static_cast<std::size_t>(converted->w) * 4);
+        const auto* row = static_cast<const std::uint8_t*>(converted->pixels) + y * converted->pitch;
+        std::memcpy(&pixels[static_cast<std::size_t>(y) * converted->w], row, converted->w * sizeof pixels[0]);
     }
     const int width = converted->w, height = converted->h;
     SDL_FreeSurface(converted);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "device/DeviceStatus.h"
+#include "frontend/desktop/Percent.h"
 #include "shell/Shell.h"
 
 namespace emu::desktop {
@@ -59,7 +60,7 @@ void HostControl::set_level(PanelControl slider, int percent) {
     case PanelControl::Memory: status.set_memory_load(percent); break;
     case PanelControl::Storage: {
         const auto size = status.current().store_size;
-        status.set_store(size, static_cast<DWORD>(static_cast<unsigned long long>(size) * percent / 100));
+        status.set_store(size, percent_of(size, percent));
         break;
     }
     case PanelControl::Mains: break;

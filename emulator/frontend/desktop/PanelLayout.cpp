@@ -59,7 +59,8 @@ std::optional<PanelControl> PanelLayout::control_at(Point window) const {
     for (auto c : kControls) {
         const auto shape = control(c);
         // A slider answers in the whole height of its row, so that its thin track is easy to hit.
-        const auto target = c == PanelControl::Mains ? shape : Rect{shape.x - 6, row(c).y, shape.width + 12, row(c).height};
+        const auto r = row(c);
+        const auto target = c == PanelControl::Mains ? shape : Rect{shape.x - 6, r.y, shape.width + 12, r.height};
         if (target.contains(window)) return c;
     }
     return std::nullopt;

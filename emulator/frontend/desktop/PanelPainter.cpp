@@ -6,6 +6,7 @@
 
 #include "frontend/desktop/EventLine.h"
 #include "frontend/desktop/Palette.h"
+#include "frontend/desktop/Percent.h"
 
 namespace emu::desktop {
 
@@ -40,10 +41,8 @@ std::wstring megabytes(DWORD bytes) {
 }  // namespace
 
 PanelValues panel_values(const DeviceSettings& settings) {
-    const auto size = settings.store_size;
-    const int storage = size == 0 ? 0 : static_cast<int>(static_cast<unsigned long long>(settings.store_free) * 100 / size);
     return {settings.battery_percent, settings.ac_line == AcLine::Online, static_cast<int>(settings.memory_load),
-            storage, size};
+            percent_in(settings.store_free, settings.store_size), settings.store_size};
 }
 
 void PanelPainter::paint(Pixmap& pixmap, const PanelValues& values, const std::vector<Event>& events) {
@@ -66,12 +65,13 @@ void PanelPainter::paint_controls(Pixmap& pixmap, const PanelValues& values) {
 
     text_.draw(pixmap, layout_.label(PanelControl::Memory), L"Memory load", kLabel);
     paint_slider(pixmap, PanelControl::Memory, values.memory, true);
-    text_.draw(pixmap, layout_.value(PanelControl::Memory), std::to_wstring(values.memory) + L" %", kLabel, Align::Right);
+    text_.draw(pixmap, layout_.value(PanelControl::Memory), std::to_wstring(values.memory) + L" %", kLabel,
+               Align::Right);
 
     text_.draw(pixmap, layout_.label(PanelControl::Storage), L"Free storage", kLabel);
     paint_slider(pixmap, PanelControl::Storage, values.storage, true);
-    const auto free_bytes = static_cast<DWORD>(static_cast<unsigned long long>(values.store_size) * values.storage / 100);
-    text_.draw(pixmap, layout_.value(PanelControl::Storage), megabytes(free_bytes), kLabel, Align::Right);
+    text_.draw(pixmap, layout_.value(PanelControl::Storage), megabytes(percent_of(values.store_size, values.storage)),
+               kLabel, Align::Right);
 }
 
 void PanelPainter::paint_slider(Pixmap& pixmap, PanelControl slider, int percent, bool known) {
@@ -130,8 +130,9 @@ void PanelPainter::paint_log(Pixmap& pixmap, const std::vector<Event>& events) {
 void PanelPainter::paint_row(Pixmap& pixmap, Rect line, const LogRow& row) {
     text_.draw(pixmap, {line.x, line.y, kTimeWidth - 6, line.height}, row.time, kTime, Align::Right);
     int left = line.x + kTimeWidth;
-    if (!row.name.empty()) left += text_.draw(pixmap, {left, line.y, line.right() - left, line.height}, row.name, row.name_style) + kGap;
-    if (left < line.right()) text_.draw(pixmap, {left, line.y, line.right() - left, line.height}, row.details, kDetails);
+    const auto rest = [&] { return Rect{left, line.y, line.right() - left, line.height}; };
+    if (!row.name.empty()) left += text_.draw(pixmap, rest(), row.name, row.name_style) + kGap;
+    if (left < line.right()) text_.draw(pixmap, rest(), row.details, kDetails);
 }
 
 }  // namespace emu::desktop

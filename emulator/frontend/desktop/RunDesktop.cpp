@@ -68,8 +68,8 @@ std::optional<int> run_desktop(const DesktopOptions& options, const std::functio
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SdlVideo video;
     std::string error;
-    auto window = video.started() ? DesktopWindow::open("Tesselink", desktop::DesktopLayout(options.zoom).window(), error)
-                                  : nullptr;
+    const auto size = desktop::DesktopLayout(options.zoom).window();
+    auto window = video.started() ? DesktopWindow::open("Tesselink", size, error) : nullptr;
     if (!window) return std::nullopt;
     auto host = DeviceHost::boot(BootOptions{options.device, true, Clock::Mode::Real}, error);
     if (!host) {

@@ -56,10 +56,12 @@ int main(int argc, char** argv) {
                 for (int dx = 0; dx < layout.zoom(); ++dx) {
                     const int wx = corner.x + dx, wy = corner.y + dy;
                     if (wx < window->width && wy < window->height && window->at(wx, wy) == screen->at(x, y)) continue;
-                    std::fprintf(stderr, "screen pixel %d,%d (%06x) is not at window %d,%d\n", x, y, screen->at(x, y), wx, wy);
+                    std::fprintf(stderr, "screen pixel %d,%d (%06x) is not at window %d,%d\n", x, y,
+                                 screen->at(x, y), wx, wy);
                     return 1;
                 }
         }
-    std::printf("the window shows the device's %dx%d screen at zoom %d\n", screen->width, screen->height, layout.zoom());
+    std::printf("the window shows the device's %dx%d screen at zoom %d\n", screen->width, screen->height,
+                layout.zoom());
     return 0;
 }
