@@ -2,7 +2,12 @@
 
 MemoryImage::~MemoryImage() { Release(); }
 
+// A picture of the same size is copied into the bitmap already held, without allocating.
 void MemoryImage::Capture(HDC source, int x, int y, int width, int height) {
+    if (dc_ && width == width_ && height == height_) {
+        BitBlt(dc_, 0, 0, width, height, source, x, y, SRCCOPY);
+        return;
+    }
     Release();
     dc_ = CreateCompatibleDC(source);
     if (!dc_) return;

@@ -56,6 +56,15 @@ protected:
         return pixels;
     }
 
+    // Check box icon `number` (empty or ticked) as drawn on white.
+    std::vector<COLORREF> BoxIcon(WORD number) {
+        return Rendered(14, 12, RGB(255, 255, 255), [&](HDC dc) {
+            HICON icon = LoadIcon(instance, MAKEINTRESOURCE(number));
+            DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
+            DestroyIcon(icon);
+        });
+    }
+
     // Invalidates a window and has it paint at once.
     void Repaint(HWND window) {
         OnUiThread([window] {

@@ -99,16 +99,12 @@ TEST_F(ScrollBarTest, TheThumbTakesTheVisibleShareOfTheTrackAndItsGripOnlyWhenLo
     EXPECT_TRUE(owner.positions.empty());
 }
 
-TEST_F(ScrollBarTest, TheButtonsSitAtTheTopAndAsAPairAtTheBottom) {
+TEST_F(ScrollBarTest, LineStepsMoveOneItemAndDoNothingAtTheEndsButStillRepeat) {
     Open(8);
     EXPECT_EQ(WindowAt(kLeft + 7, kTop + kUpButtonY), L"Scroll Up Button");
     EXPECT_EQ(WindowAt(kLeft + 7, kTop + kUp2ButtonY), L"Scroll Up 2 Button");
     EXPECT_EQ(WindowAt(kLeft + 7, kTop + kDownButtonY), L"Scroll Down Button");
     EXPECT_EQ(ScreenArea(kLeft, kTop + kHeight - 15, 15, 15), IconOver(151, 15, kPanelColour));
-}
-
-TEST_F(ScrollBarTest, LineStepsMoveOneItemAndDoNothingAtTheEndsButStillRepeat) {
-    Open(8);
     const int idle = LiveThreads();
     Press(kUpButtonY);  // already at the top
     EXPECT_TRUE(owner.positions.empty());
