@@ -52,6 +52,8 @@ HWND ScrollBar::Create(int show, int itemCount, int visibleCount) {
     geometry_.itemCount = itemCount;
     geometry_.visibleCount = visibleCount;
     state_.thumbTop = kTrackTop;
+    state_.thumbLength = geometry_.ThumbLength();
+    state_.thumbLimit = geometry_.ThumbLimit(state_.thumbLength);
     const ControlWindowSpec spec{windowName_.c_str(), style_, x_, y_, width_, geometry_.height, parent_, instance_,
                                  WindowProc};
     if (!CreateControlWindow(spec, this, window_, classAtom_)) return nullptr;
@@ -86,9 +88,7 @@ void ScrollBar::PaintTrack(HDC dc, const RECT& client) {
 }
 
 void ScrollBar::PaintThumb(HDC dc) {
-    const int length = geometry_.ThumbLength();
-    state_.thumbLength = length;
-    state_.thumbLimit = geometry_.ThumbLimit(length);
+    const int length = state_.thumbLength;
     HBRUSH thumb = CreateSolidBrush(kThumbColour);
     HGDIOBJ previous = SelectObject(dc, thumb);
     RoundRect(dc, 0, kTrackTop, width_, kTrackTop + length, 2, 2);

@@ -42,7 +42,7 @@ private:
     // What the stylus and the thumb are doing, in client pixels.
     struct ScrollState {
         int thumbTop = kTrackTop;
-        int thumbLength = 0;  // known from the first paint on
+        int thumbLength = 0;
         int thumbLimit = 0;
         int tapY = 0;
         int dragging = 0;

@@ -40,7 +40,7 @@ void ScrollBar::OnTap(int y) {
 }
 
 // The thumb follows the stylus from the second move of a drag on, held inside the track. A
-// move that would carry the thumb's bottom past the track's end is ignored altogether, and
+// stylus at or below the lowest point the thumb's bottom reaches is ignored altogether, and
 // a move outwards from an end changes nothing, so the way back is measured from there.
 void ScrollBar::OnDrag(int y) {
     if (!state_.dragging) return;
@@ -51,7 +51,9 @@ void ScrollBar::OnDrag(int y) {
     if (y >= state_.thumbLimit + state_.thumbLength) return;
     const int dy = y - state_.lastDragY;
     if ((state_.thumbTop == kTrackTop && dy <= 0) || (state_.thumbTop == state_.thumbLimit && dy >= 0)) return;
-    const int top = std::clamp(state_.thumbTop + dy, kTrackTop, state_.thumbLimit);
+    int top = state_.thumbTop + dy;
+    if (top > state_.thumbLimit) top = state_.thumbLimit;
+    else if (top < kTrackTop) top = kTrackTop;
     MoveTo(geometry_.PositionFor(top, state_.thumbLimit), top);
     state_.lastDragY = y;
 }
