@@ -3,7 +3,10 @@
 #include "app/ApplicationState.h"
 #include "app/BarLayout.h"
 #include "app/BarPlacement.h"
+#include "config/ConfigDialog.h"
+#include "apps/ApplicationItem.h"
 #include "apps/ApplicationStrip.h"
+#include "apps/StartMenuScan.h"
 #include "apps/StartupRegistration.h"
 #include "system/Backlight.h"
 #include "system/ControlPanel.h"
@@ -55,6 +58,53 @@ void ToggleInformation() {
         appState.infoDialog->Create(1);
         appState.infoOpen = 1;
     }
+    Beep(kCommandBeep);
+}
+
+// The dialog's choices become the program's: autoload (and its wake-up registration),
+// sound, and the ticked items as the strip's new chosen list.
+void TakeOverConfiguration(const ConfigDialog& dialog) {
+    appState.autoload = dialog.Autoload();
+    ApplyAutoload(appState.autoload);
+    appState.sound = dialog.Sound();
+    appState.strip->SetSoundFlag(appState.sound);
+    int count = dialog.SelectedCount();
+    delete[] appState.chosen;
+    appState.chosen = dialog.SelectedItems();
+    appState.chosenCount = count;
+    appState.strip->SetItems(appState.chosen, appState.chosenCount);
+    SendMessage(appState.stripWindow, WM_PAINT, 0, 0);
+}
+
+void OpenConfiguration() {
+    GoFullScreen();
+    appState.configDialog = new ConfigDialog(L"Config Dialog", kPopupStyle, 0, 0, kBarWidth, DialogHeight(),
+                                             appState.bar, appState.instance, kConfigCommand);
+    appState.startMenu = new ApplicationItem[kMaxApplicationItems];
+    appState.startMenuCount = 0;
+    FullScan(appState.startMenuDirectory);
+    appState.configDialog->SetItems(appState.startMenu, appState.startMenuCount);
+    appState.configDialog->SetOptions(appState.autoload, appState.sound);
+    appState.configDialog->Create(1);
+    appState.configOpen = 1;
+}
+
+void CloseConfiguration() {
+    TakeOverConfiguration(*appState.configDialog);
+    delete[] appState.startMenu;
+    appState.startMenu = nullptr;
+    appState.startMenuCount = 0;
+    delete appState.configDialog;
+    appState.configDialog = nullptr;
+    Dock();
+    Release(appState.configButton);
+    appState.configOpen = 0;
+}
+
+void ToggleConfiguration() {
+    CloseOthers(kConfigCommand);
+    if (appState.configOpen) CloseConfiguration();
+    else OpenConfiguration();
     Beep(kCommandBeep);
 }
 
@@ -115,7 +165,7 @@ bool IsBarCommand(UINT message) {
 void HandleBarCommand(UINT command) {
     switch (command) {
     case kInfoCommand: ToggleInformation(); break;
-    case kConfigCommand: break;  // FIXME: the configuration dialog.
+    case kConfigCommand: ToggleConfiguration(); break;
     case kSettingsCommand: ToggleSettingsMenu(); break;
     case kHideCommand: Hide(); break;
     case kSizeCommand: SwitchSize(); break;

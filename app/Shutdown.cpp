@@ -9,6 +9,7 @@
 #include "apps/ListFile.h"
 #include "apps/OptionsFile.h"
 #include "apps/StartupRegistration.h"
+#include "config/ConfigDialog.h"
 #include "ui/IconButton.h"
 #include "ui/InfoDialog.h"
 #include "ui/TwoColumnIconMenu.h"
@@ -54,7 +55,7 @@ void ShutDown() {
     delete[] appState.shortcutCommand;
     appState.shortcutCommand = nullptr;
     Delete(appState.settingsMenu);
-    // FIXME: the configuration dialog, between the menu and the information dialog.
+    Delete(appState.configDialog);
     Delete(appState.infoDialog);
     ReleaseLists();
 }

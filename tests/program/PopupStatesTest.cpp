@@ -52,3 +52,12 @@ INSTANTIATE_TEST_SUITE_P(InformationAndMenu, PopupStates,
                                            Row{{kMenu}, kInfo, {1, 0, 0}}, Row{{kMenu}, kMenu, {0, 0, 0}},
                                            Row{{kInfo, kMenu}, kInfo, {0, 0, 0}},
                                            Row{{kInfo, kMenu}, kMenu, {1, 0, 0}}));
+
+INSTANTIATE_TEST_SUITE_P(Configuration, PopupStates,
+                         ::testing::Values(Row{{}, kConfig, {0, 1, 0}}, Row{{kInfo}, kConfig, {0, 1, 0}},
+                                           Row{{kConfig}, kInfo, {1, 0, 0}}, Row{{kConfig}, kConfig, {0, 0, 0}},
+                                           Row{{kConfig}, kMenu, {0, 1, 1}}, Row{{kMenu}, kConfig, {0, 1, 0}},
+                                           Row{{kInfo, kMenu}, kConfig, {0, 1, 0}},
+                                           Row{{kConfig, kMenu}, kInfo, {1, 0, 0}},
+                                           Row{{kConfig, kMenu}, kConfig, {0, 0, 0}},
+                                           Row{{kConfig, kMenu}, kMenu, {0, 1, 0}}));
