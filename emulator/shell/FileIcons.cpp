@@ -12,8 +12,6 @@ namespace emu {
 namespace {
 
 constexpr int kGroupIconType = 14;
-// Shortcuts to shortcuts are followed this deep for their icon.
-constexpr int kDeepestShortcutChain = 8;
 
 // The lowest-numbered icon resource of a module, as the shell shows for an executable.
 int first_icon_resource(const Module& module) {
@@ -42,7 +40,7 @@ FileIcons::Choice FileIcons::choose_by_name(std::wstring_view path, bool folder)
 // A shortcut wears its target's icon, found the same way.
 FileIcons::Choice FileIcons::choose_located(std::wstring_view path, const Location& location, int depth) {
     bool shortcut = same_name(extension_of(path), L".lnk");
-    if (location.kind != Location::Kind::File || !shortcut || depth >= kDeepestShortcutChain)
+    if (location.kind != Location::Kind::File || !shortcut || depth >= Launcher::kDeepestShortcutChain)
         return choose_by_name(path, location.kind == Location::Kind::Folder);
     auto command = launcher_.shortcut_command(location);
     if (!command) return {IconArt::Document};

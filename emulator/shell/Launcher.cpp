@@ -15,8 +15,6 @@ namespace emu {
 
 namespace {
 
-// Shortcuts pointing at shortcuts are followed this deep; a loop ends here.
-constexpr int kDeepestShortcutChain = 8;
 // A shortcut is a line of text; anything larger is not one.
 constexpr std::streamsize kLargestShortcut = 4096;
 constexpr std::wstring_view kWindowsFolder = L"\\Windows\\";

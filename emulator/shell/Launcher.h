@@ -43,6 +43,9 @@ struct Location {
 // code itself: started programs run on their own device threads.
 class Launcher {
 public:
+    // Shortcuts pointing at shortcuts are followed this deep; a loop ends here.
+    static constexpr int kDeepestShortcutChain = 8;
+
     explicit Launcher(Device& device) : device_(device) {}
 
     // ShellExecuteEx: `command` may be quoted and carry arguments; `parameters` follow them.

@@ -28,7 +28,9 @@ public:
     // ShellExecuteEx's work, logged as "shell-execute".
     Launch execute(std::wstring_view file, std::wstring_view parameters);
 
-    // Decides where a key goes: see hardware_key_target.
+    // The window manager's key filter: a hardware key goes to a program that took the
+    // keys while its window is in front (false: deliver it), else the shell runs the key's
+    // assigned command (true: taken). Other keys pass.
     bool filter_key(UINT virtual_key, bool down);
 
     // Power state. Switching on runs the wake-up registrations.

@@ -104,15 +104,5 @@ TEST(IconArt, EveryPictureIsDistinctAtBothSizes) {
     }
 }
 
-TEST(IconArt, TheSmallPictureIsTheLargeOneReduced) {
-    auto large = emu::draw_icon_art(emu::IconArt::Folder, 32);
-    auto small = emu::draw_icon_art(emu::IconArt::Folder, 16);
-    EXPECT_EQ(large[0] >> 24, 0u) << "corners stay transparent";
-    EXPECT_EQ(small[0] >> 24, 0u);
-    // The folder's body is opaque in the middle at both sizes, in the same colour.
-    EXPECT_EQ(large[16 * 32 + 16], 0xFFF5C842u);
-    EXPECT_EQ(small[8 * 16 + 8], 0xFFF5C842u);
-}
-
 }  // namespace
 }  // namespace shell_test
