@@ -70,10 +70,22 @@ TEST_F(DesktopInputTest, ButtonPressedWithTheMouseGoesAtOnceAndShowsHeldUntilRel
     EXPECT_FALSE(input.held_button());
 }
 
-TEST_F(DesktopInputTest, SecondPressWhileHoldingIsIgnored) {
+TEST_F(DesktopInputTest, PressWhileHoldingEndsTheHoldWhoseReleaseWasLost) {
     input.mouse_down(on_screen(10, 10));
     input.mouse_down(layout.body.action().centre);
-    EXPECT_EQ(device.calls, (std::vector<std::string>{"down 10,10"}));
+    const auto up = layout.body.to_screen(layout.body.action().centre);
+    EXPECT_EQ(device.calls, (std::vector<std::string>{"down 10,10", "up " + std::to_string(up.x) + "," +
+                                                      std::to_string(up.y), pressed(DeviceButton::Action)}));
+    EXPECT_EQ(input.held_button(), DeviceButton::Action);
+}
+
+TEST_F(DesktopInputTest, LosingTheFocusLiftsTheStylusAndReleasesKeys) {
+    input.key_down(DeviceButton::Left);
+    input.mouse_down(on_screen(10, 10));
+    input.release_all(on_screen(12, 14));
+    EXPECT_EQ(device.calls.back(), "up 12,14");
+    EXPECT_FALSE(input.mouse_held());
+    EXPECT_FALSE(input.held_button());
 }
 
 TEST_F(DesktopInputTest, SliderShowsItsValueWhileDraggedAndSetsItOnceOnRelease) {

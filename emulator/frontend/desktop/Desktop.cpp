@@ -76,6 +76,11 @@ void Desktop::handle_key(const SDL_KeyboardEvent& event) {
 
 void Desktop::handle_window(const SDL_WindowEvent& event) {
     if (event.event == SDL_WINDOWEVENT_CLOSE) closed_ = true;
+    if (event.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+        Point mouse;
+        SDL_GetMouseState(&mouse.x, &mouse.y);
+        input_.release_all(mouse);
+    }
     if (event.event == SDL_WINDOWEVENT_EXPOSED) changed_.push_back(whole_window());
 }
 

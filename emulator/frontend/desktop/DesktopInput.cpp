@@ -3,7 +3,9 @@
 namespace emu::desktop {
 
 void DesktopInput::mouse_down(Point window) {
-    if (mouse_held()) return;
+    // A press while something is held means its release was lost: end that first, so that
+    // the stylus cannot stay down for good.
+    if (mouse_held()) mouse_up(window);
     if (auto screen = layout_.body.screen_point(window)) {
         mouse_ = Stylus{};
         device_.stylus_down(*screen);
@@ -36,6 +38,11 @@ void DesktopInput::key_down(DeviceButton button) {
 
 void DesktopInput::key_up(DeviceButton button) {
     if (key_ == button) key_.reset();
+}
+
+void DesktopInput::release_all(Point window) {
+    if (mouse_held()) mouse_up(window);
+    key_.reset();
 }
 
 std::optional<DeviceButton> DesktopInput::held_button() const {

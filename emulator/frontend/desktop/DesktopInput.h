@@ -28,6 +28,8 @@ public:
     void mouse_up(Point window);
     void key_down(DeviceButton button);
     void key_up(DeviceButton button);
+    // The window lost the focus: nothing stays held, as no release will come.
+    void release_all(Point window);
 
     // The button drawn held down: a button pressed with the mouse or a key held.
     std::optional<DeviceButton> held_button() const;
