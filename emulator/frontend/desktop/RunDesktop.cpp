@@ -1,5 +1,6 @@
 #include "frontend/desktop/RunDesktop.h"
 
+#include <cstring>
 #include <fstream>
 
 #include <SDL.h>
@@ -19,10 +20,16 @@ using desktop::TestTap;
 
 constexpr std::uint64_t kShutdownMs = 2000;
 
-// SDL's video, from a successful start to the end of the run.
+// Video drivers that open no window anyone can see: SDL falls back to them when there is
+// no display.
+bool shows_windows(const char* driver) {
+    return driver && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
+}
+
+// SDL's video on a display, from a successful start to the end of the run.
 class SdlVideo {
 public:
-    SdlVideo() : started_(SDL_Init(SDL_INIT_VIDEO) == 0) {}
+    SdlVideo() : started_(SDL_Init(SDL_INIT_VIDEO) == 0 && shows_windows(SDL_GetCurrentVideoDriver())) {}
     ~SdlVideo() { SDL_Quit(); }
     SdlVideo(const SdlVideo&) = delete;
     SdlVideo& operator=(const SdlVideo&) = delete;
