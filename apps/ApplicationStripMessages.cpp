@@ -61,15 +61,7 @@ void ApplicationStrip::TurnPage(int pages) {
 }
 
 LRESULT CALLBACK ApplicationStrip::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE:
-    case WM_DESTROY:
-    case WM_KILLFOCUS:
-        return 0;
-    case WM_CLOSE:
-        DestroyWindow(window);
-        return 0;
-    }
+    if (AnswerCommonControlMessage(window, message)) return 0;
     auto* strip = static_cast<ApplicationStrip*>(FindControl(window));
     if (!strip) return DefWindowProc(window, message, wParam, lParam);
     WORD x = LOWORD(lParam), y = HIWORD(lParam);

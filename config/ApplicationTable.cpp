@@ -128,17 +128,7 @@ void ApplicationTable::OnTap(WORD y) {
 }
 
 LRESULT CALLBACK ApplicationTable::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE:
-    case WM_DESTROY:
-    case WM_KILLFOCUS:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-        return 0;
-    case WM_CLOSE:
-        DestroyWindow(window);
-        return 0;
-    }
+    if (AnswerCommonControlMessage(window, message) || message == WM_MOUSEMOVE || message == WM_LBUTTONUP) return 0;
     auto* table = static_cast<ApplicationTable*>(FindControl(window));
     if (!table) return DefWindowProc(window, message, wParam, lParam);
     switch (message) {

@@ -111,15 +111,7 @@ void ConfigDialog::CreateTable(const RECT& client) {
 // The parent deletes the dialog, its close button and table included, while it handles the
 // close command, so nothing of the object is used after the send.
 LRESULT CALLBACK ConfigDialog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE:
-    case WM_DESTROY:
-    case WM_KILLFOCUS:
-        return 0;
-    case WM_CLOSE:
-        DestroyWindow(window);
-        return 0;
-    }
+    if (AnswerCommonControlMessage(window, message)) return 0;
     auto* dialog = static_cast<ConfigDialog*>(FindControl(window));
     if (!dialog) return DefWindowProc(window, message, wParam, lParam);
     switch (message) {

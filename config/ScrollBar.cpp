@@ -118,15 +118,7 @@ void ScrollBar::CreateButtons() {
 }
 
 LRESULT CALLBACK ScrollBar::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE:
-    case WM_DESTROY:
-    case WM_KILLFOCUS:
-        return 0;
-    case WM_CLOSE:
-        DestroyWindow(window);
-        return 0;
-    }
+    if (AnswerCommonControlMessage(window, message)) return 0;
     auto* bar = static_cast<ScrollBar*>(FindControl(window));
     if (bar && bar->Handle(message, lParam)) return 0;
     return DefWindowProc(window, message, wParam, lParam);

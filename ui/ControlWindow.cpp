@@ -47,3 +47,17 @@ void* FindControl(HWND window) {
 void ForgetControlWindow(HWND window) {
     if (appState.windowRegistry) appState.windowRegistry->remove(window);
 }
+
+bool AnswerCommonControlMessage(HWND window, UINT message) {
+    switch (message) {
+    case WM_CREATE:
+    case WM_DESTROY:
+    case WM_KILLFOCUS:
+        return true;
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return true;
+    default:
+        return false;
+    }
+}

@@ -34,3 +34,8 @@ void DestroyControlWindow(HWND window, ATOM atom);
 void RegisterControlWindow(HWND window, void* object);
 void* FindControl(HWND window);
 void ForgetControlWindow(HWND window);
+
+// The messages every control answers alike: WM_CREATE, WM_DESTROY and WM_KILLFOCUS with 0
+// (the first two come while the window is made or unmade, before or after its object is
+// registered), and WM_CLOSE by destroying its window. True when `message` was one of them.
+bool AnswerCommonControlMessage(HWND window, UINT message);

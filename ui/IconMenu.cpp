@@ -116,15 +116,7 @@ void IconMenu::OnStylusUp(IconMenu* menu, LPARAM lParam) {
 }
 
 LRESULT CALLBACK IconMenu::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE:
-    case WM_DESTROY:
-    case WM_KILLFOCUS:
-        return 0;
-    case WM_CLOSE:
-        DestroyWindow(window);
-        return 0;
-    }
+    if (AnswerCommonControlMessage(window, message)) return 0;
     auto* menu = static_cast<IconMenu*>(FindControl(window));
     if (!menu) return DefWindowProc(window, message, wParam, lParam);
     switch (message) {

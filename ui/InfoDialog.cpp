@@ -4,6 +4,7 @@
 #include "ui/ControlWindow.h"
 #include "ui/DrawingHelpers.h"
 #include "ui/IconButton.h"
+#include "ui/TitleBand.h"
 
 namespace {
 
@@ -32,36 +33,6 @@ const Line kLines[] = {
     {L"Free to use and to share.", 0, 25, 155, kGreyTextColour},
     {L"Enjoy your day.", 0, 65, 170, kGreyTextColour},
 };
-
-void DrawHeaderBox(HDC dc) {
-    HBRUSH brush = CreateSolidBrush(kPanelColour);
-    HGDIOBJ previous = SelectObject(dc, brush);
-    Rectangle(dc, 3, 3, 237, 26);
-    SelectObject(dc, previous);
-    DeleteObject(brush);
-}
-
-void DrawSegment(HDC dc, int x1, int y1, int x2, int y2) {
-    POINT points[] = {{x1, y1}, {x2, y2}};
-    Polyline(dc, points, 2);
-}
-
-// Paints the header box's black outline over in the header colour, rounding its top
-// corners, and puts a dotted rule under it.
-void DrawHeaderEdges(HDC dc, const RECT& c) {
-    HPEN pen = CreatePen(PS_SOLID, 1, kPanelColour);
-    HGDIOBJ previous = SelectObject(dc, pen);
-    DrawSegment(dc, c.left + 5, c.top + 2, c.right - 5, c.top + 2);
-    DrawSegment(dc, c.left + 4, c.top + 3, c.right - 4, c.top + 3);
-    DrawSegment(dc, c.left + 2, c.top + 25, c.right - 2, c.top + 25);
-    DrawSegment(dc, c.left + 3, c.top + 3, c.left + 3, c.top + 25);
-    DrawSegment(dc, c.right - 4, c.top + 3, c.right - 4, c.top + 25);
-    DrawSegment(dc, c.left + 2, c.top + 5, c.left + 2, c.top + 25);
-    DrawSegment(dc, c.right - 3, c.top + 5, c.right - 3, c.top + 25);
-    for (int i = 2; i <= 236; i += 2) SetPixel(dc, c.left + i, c.top + 25, kTextColour);
-    SelectObject(dc, previous);
-    DeleteObject(pen);
-}
 
 void DrawIcon(HDC dc, HICON icon, int x, int y) {
     if (!icon) return;
@@ -104,8 +75,7 @@ void InfoDialog::OnPaint() {
     RECT client;
     GetClientRect(window_, &client);
     DrawPanel(dc, client.left, client.top, client.right, client.bottom, kWhiteColour);
-    DrawHeaderBox(dc);
-    DrawHeaderEdges(dc, client);
+    DrawTitleBand(dc, client);
     DrawContent(dc, instance_);
     if (!closeButton_) CreateCloseButton(client);
     EndPaint(window_, &ps);
@@ -122,16 +92,7 @@ void InfoDialog::CreateCloseButton(const RECT& client) {
 // The parent deletes the dialog, its close button included, while it handles the close
 // command, so nothing of the object is used after the send.
 LRESULT CALLBACK InfoDialog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE:
-    case WM_DESTROY:
-    case WM_KILLFOCUS:
-    case WM_LBUTTONDOWN:
-        return 0;
-    case WM_CLOSE:
-        DestroyWindow(window);
-        return 0;
-    }
+    if (AnswerCommonControlMessage(window, message) || message == WM_LBUTTONDOWN) return 0;
     auto* dialog = static_cast<InfoDialog*>(FindControl(window));
     if (!dialog) return DefWindowProc(window, message, wParam, lParam);
     switch (message) {
