@@ -39,8 +39,8 @@ void ApplicationTable::SetItems(ApplicationItem* items, int count, int rows) {
 HWND ApplicationTable::Create(int show) {
     height_ = rowCount_ * kRowHeight + 2;
     const DWORD style = style_ | WS_BORDER;
-    const ControlWindowSpec spec{windowName_, style, x_, y_, width_, height_, parent_, instance_, WindowProc};
-    if (!CreateControlWindow(spec, this, window_, classAtom_)) return nullptr;
+    const ControlWindowLayout layout{windowName_, style, x_, y_, width_, height_, parent_, instance_, WindowProc};
+    if (!CreateControlWindow(layout, this, window_, classAtom_)) return nullptr;
     if (itemCount_ > rowCount_) CreateScrollBar();
     ShowWindow(window_, show ? SW_SHOWNORMAL : SW_HIDE);
     return window_;

@@ -65,8 +65,8 @@ void ConfigDialog::SetOptions(int autoload, int sound) {
 }
 
 HWND ConfigDialog::Create(int show) {
-    const ControlWindowSpec spec{windowName_, style_, x_, y_, width_, height_, parent_, instance_, WindowProc};
-    if (!CreateControlWindow(spec, this, window_, classAtom_)) return nullptr;
+    const ControlWindowLayout layout{windowName_, style_, x_, y_, width_, height_, parent_, instance_, WindowProc};
+    if (!CreateControlWindow(layout, this, window_, classAtom_)) return nullptr;
     ShowWindow(window_, show ? SW_SHOWNORMAL : SW_HIDE);
     return window_;
 }

@@ -54,9 +54,9 @@ HWND ScrollBar::Create(int show, int itemCount, int visibleCount) {
     state_.thumbTop = kTrackTop;
     state_.thumbLength = geometry_.ThumbLength();
     state_.thumbLimit = geometry_.ThumbLimit(state_.thumbLength);
-    const ControlWindowSpec spec{windowName_.c_str(), style_, x_, y_, width_, geometry_.height, parent_, instance_,
+    const ControlWindowLayout layout{windowName_.c_str(), style_, x_, y_, width_, geometry_.height, parent_, instance_,
                                  WindowProc};
-    if (!CreateControlWindow(spec, this, window_, classAtom_)) return nullptr;
+    if (!CreateControlWindow(layout, this, window_, classAtom_)) return nullptr;
     ShowWindow(window_, show ? SW_SHOWNORMAL : SW_HIDE);
     return window_;
 }

@@ -14,17 +14,17 @@ ATOM RegisterControlClass(LPCWSTR name, WNDPROC procedure, HINSTANCE instance) {
     return atom;
 }
 
-HWND CreateControlWindow(const ControlWindowSpec& spec, void* object, HWND& window, ATOM& atom) {
-    HWND existing = FindWindow(spec.name, spec.name);
+HWND CreateControlWindow(const ControlWindowLayout& layout, void* object, HWND& window, ATOM& atom) {
+    HWND existing = FindWindow(layout.name, layout.name);
     if (existing) {
         window = existing;
         SetForegroundWindow(existing);
         return nullptr;
     }
-    atom = RegisterControlClass(spec.name, spec.procedure, spec.instance);
+    atom = RegisterControlClass(layout.name, layout.procedure, layout.instance);
     if (!atom) return nullptr;
-    window = CreateWindowEx(0, spec.name, spec.name, spec.style, spec.x, spec.y, spec.width, spec.height, spec.parent,
-                            nullptr, spec.instance, nullptr);
+    window = CreateWindowEx(0, layout.name, layout.name, layout.style, layout.x, layout.y, layout.width, layout.height, layout.parent,
+                            nullptr, layout.instance, nullptr);
     if (window) RegisterControlWindow(window, object);
     return window;
 }

@@ -9,7 +9,7 @@ ATOM RegisterControlClass(LPCWSTR name, WNDPROC procedure, HINSTANCE instance);
 
 // How a control's window is made: its name (also its class name and title), style,
 // position and size in the parent's client area, parent, instance and window procedure.
-struct ControlWindowSpec {
+struct ControlWindowLayout {
     LPCWSTR name;
     DWORD style;
     int x, y, width, height;
@@ -22,7 +22,7 @@ struct ControlWindowSpec {
 // `window` adopts it, it comes to the foreground, and nothing is registered or created.
 // Otherwise the class is registered (its atom in `atom`), the window created (in `window`)
 // and entered in the registry for `object`. Gives the new window, or null.
-HWND CreateControlWindow(const ControlWindowSpec& spec, void* object, HWND& window, ATOM& atom);
+HWND CreateControlWindow(const ControlWindowLayout& layout, void* object, HWND& window, ATOM& atom);
 
 // Undoes CreateControlWindow: destroys the window, unregisters the class and leaves the
 // registry. Without an atom the control registered nothing and the window it may have

@@ -19,8 +19,8 @@ void IconMenu::AddEntry(LPCWSTR label, UINT command, WORD icon) {
 
 HWND IconMenu::Create(int show, int rowHeight) {
     rowHeight_ = rowHeight;
-    const ControlWindowSpec spec{windowName_, style_, x_, y_, width_, height_, parent_, instance_, WindowProc};
-    if (!CreateControlWindow(spec, this, window_, classAtom_)) return nullptr;
+    const ControlWindowLayout layout{windowName_, style_, x_, y_, width_, height_, parent_, instance_, WindowProc};
+    if (!CreateControlWindow(layout, this, window_, classAtom_)) return nullptr;
     ShowWindow(window_, show ? SW_SHOWNORMAL : SW_HIDE);
     return window_;
 }

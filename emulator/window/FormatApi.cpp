@@ -10,40 +10,40 @@ namespace {
 
 constexpr std::size_t kLimit = 1024;
 
-struct Spec {
+struct Conversion {
     bool left = false, zero = false, alternate = false;
     int width = 0, precision = -1;
     char size = 0;  // 'h', 'l' or 0
 };
 
-void pad(std::wstring& out, const std::wstring& text, const Spec& spec) {
-    std::size_t width = spec.width > 0 ? static_cast<std::size_t>(spec.width) : 0;
+void pad(std::wstring& out, const std::wstring& text, const Conversion& conversion) {
+    std::size_t width = conversion.width > 0 ? static_cast<std::size_t>(conversion.width) : 0;
     std::size_t fill = width > text.size() ? width - text.size() : 0;
-    if (spec.left) out += text + std::wstring(fill, L' ');
-    else out += std::wstring(fill, spec.zero ? L'0' : L' ') + text;
+    if (conversion.left) out += text + std::wstring(fill, L' ');
+    else out += std::wstring(fill, conversion.zero ? L'0' : L' ') + text;
 }
 
-std::wstring number(unsigned long value, int base, bool upper, bool negative, const Spec& spec) {
+std::wstring number(unsigned long value, int base, bool upper, bool negative, const Conversion& conversion) {
     std::wstring digits;
     const char* symbols = upper ? "0123456789ABCDEF" : "0123456789abcdef";
     do {
         digits.insert(digits.begin(), static_cast<wchar_t>(symbols[value % base]));
         value /= base;
     } while (value);
-    if (spec.precision > 0 && digits.size() < static_cast<std::size_t>(spec.precision))
-        digits.insert(0, spec.precision - digits.size(), L'0');
-    if (spec.alternate && base == 16) digits.insert(0, upper ? L"0X" : L"0x");
+    if (conversion.precision > 0 && digits.size() < static_cast<std::size_t>(conversion.precision))
+        digits.insert(0, conversion.precision - digits.size(), L'0');
+    if (conversion.alternate && base == 16) digits.insert(0, upper ? L"0X" : L"0x");
     if (negative) digits.insert(digits.begin(), L'-');
     return digits;
 }
 
-std::wstring text(const wchar_t* wide, const char* narrow, const Spec& spec) {
+std::wstring text(const wchar_t* wide, const char* narrow, const Conversion& conversion) {
     std::wstring s;
     if (wide) s = wide;
     else if (narrow)
         for (const char* p = narrow; *p; ++p) s += static_cast<wchar_t>(static_cast<unsigned char>(*p));
     else s = L"(null)";
-    if (spec.precision >= 0 && s.size() > static_cast<std::size_t>(spec.precision)) s.resize(spec.precision);
+    if (conversion.precision >= 0 && s.size() > static_cast<std::size_t>(conversion.precision)) s.resize(conversion.precision);
     return s;
 }
 
@@ -55,39 +55,39 @@ std::wstring format(const wchar_t* f, va_list args) {
             continue;
         }
         ++f;
-        Spec spec;
+        Conversion conversion;
         for (;; ++f) {
-            if (*f == L'-') spec.left = true;
-            else if (*f == L'0') spec.zero = true;
-            else if (*f == L'#') spec.alternate = true;
+            if (*f == L'-') conversion.left = true;
+            else if (*f == L'0') conversion.zero = true;
+            else if (*f == L'#') conversion.alternate = true;
             else break;
         }
-        while (*f >= L'0' && *f <= L'9') spec.width = spec.width * 10 + (*f++ - L'0');
+        while (*f >= L'0' && *f <= L'9') conversion.width = conversion.width * 10 + (*f++ - L'0');
         if (*f == L'.') {
-            spec.precision = 0;
-            for (++f; *f >= L'0' && *f <= L'9'; ++f) spec.precision = spec.precision * 10 + (*f - L'0');
+            conversion.precision = 0;
+            for (++f; *f >= L'0' && *f <= L'9'; ++f) conversion.precision = conversion.precision * 10 + (*f - L'0');
         }
-        if (*f == L'l' || *f == L'h') spec.size = static_cast<char>(*f++);
+        if (*f == L'l' || *f == L'h') conversion.size = static_cast<char>(*f++);
         wchar_t kind = *f ? *f++ : L'\0';
         switch (kind) {
         case L'd':
         case L'i': {
-            long v = spec.size == 'l' ? va_arg(args, long) : va_arg(args, int);
-            pad(out, number(v < 0 ? 0UL - static_cast<unsigned long>(v) : static_cast<unsigned long>(v), 10, false, v < 0, spec), spec);
+            long v = conversion.size == 'l' ? va_arg(args, long) : va_arg(args, int);
+            pad(out, number(v < 0 ? 0UL - static_cast<unsigned long>(v) : static_cast<unsigned long>(v), 10, false, v < 0, conversion), conversion);
             break;
         }
-        case L'u': pad(out, number(spec.size == 'l' ? va_arg(args, unsigned long) : va_arg(args, unsigned), 10, false, false, spec), spec); break;
+        case L'u': pad(out, number(conversion.size == 'l' ? va_arg(args, unsigned long) : va_arg(args, unsigned), 10, false, false, conversion), conversion); break;
         case L'x':
-        case L'X': pad(out, number(spec.size == 'l' ? va_arg(args, unsigned long) : va_arg(args, unsigned), 16, kind == L'X', false, spec), spec); break;
-        case L'c': pad(out, std::wstring(1, static_cast<wchar_t>(va_arg(args, int))), spec); break;
-        case L'C': pad(out, std::wstring(1, static_cast<wchar_t>(static_cast<unsigned char>(va_arg(args, int)))), spec); break;
+        case L'X': pad(out, number(conversion.size == 'l' ? va_arg(args, unsigned long) : va_arg(args, unsigned), 16, kind == L'X', false, conversion), conversion); break;
+        case L'c': pad(out, std::wstring(1, static_cast<wchar_t>(va_arg(args, int))), conversion); break;
+        case L'C': pad(out, std::wstring(1, static_cast<wchar_t>(static_cast<unsigned char>(va_arg(args, int)))), conversion); break;
         case L's':
-            if (spec.size == 'h') pad(out, text(nullptr, va_arg(args, const char*), spec), spec);
-            else pad(out, text(va_arg(args, const wchar_t*), nullptr, spec), spec);
+            if (conversion.size == 'h') pad(out, text(nullptr, va_arg(args, const char*), conversion), conversion);
+            else pad(out, text(va_arg(args, const wchar_t*), nullptr, conversion), conversion);
             break;
         case L'S':
-            if (spec.size == 'l') pad(out, text(va_arg(args, const wchar_t*), nullptr, spec), spec);
-            else pad(out, text(nullptr, va_arg(args, const char*), spec), spec);
+            if (conversion.size == 'l') pad(out, text(va_arg(args, const wchar_t*), nullptr, conversion), conversion);
+            else pad(out, text(nullptr, va_arg(args, const char*), conversion), conversion);
             break;
         case L'%': out += L'%'; break;
         case L'\0': break;
