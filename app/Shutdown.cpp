@@ -34,13 +34,9 @@ void DestroyControls() {
     appState.stripWindow = nullptr;
 }
 
-void ReleaseLists() {
-    delete[] appState.chosen;
-    appState.chosen = nullptr;
-    appState.chosenCount = 0;
-    delete[] appState.startMenu;
-    appState.startMenu = nullptr;
-    appState.startMenuCount = 0;
+void ReleaseText(WCHAR*& text) {
+    delete[] text;
+    text = nullptr;
 }
 
 }  // namespace
@@ -52,10 +48,21 @@ void ShutDown() {
     WriteOptions();
     WriteList();
     DestroyControls();
-    delete[] appState.shortcutCommand;
-    appState.shortcutCommand = nullptr;
+    ReleaseText(appState.shortcutCommand);
     Delete(appState.settingsMenu);
     Delete(appState.configDialog);
     Delete(appState.infoDialog);
-    ReleaseLists();
+    ReleaseBuffers();
+}
+
+void ReleaseBuffers() {
+    ReleaseText(appState.shortcutCommand);
+    ReleaseText(appState.startMenuDirectory);
+    for (WCHAR*& command : appState.resetCommands) ReleaseText(command);
+    delete[] appState.chosen;
+    appState.chosen = nullptr;
+    appState.chosenCount = 0;
+    delete[] appState.startMenu;
+    appState.startMenu = nullptr;
+    appState.startMenuCount = 0;
 }

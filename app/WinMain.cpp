@@ -22,9 +22,11 @@ bool ShowRunningInstance() {
     return true;
 }
 
-// Every start of the program begins from the defaults; only the window registry, made
-// before the entry function, carries over.
+// Every start of the program begins from the defaults, with the buffers of an earlier run
+// that did not end in order given back; only the window registry, made before the entry
+// function, carries over.
 void ResetApplicationState(HINSTANCE instance) {
+    ReleaseBuffers();
     WindowRegistry* registry = appState.windowRegistry;
     appState = ApplicationState();
     appState.windowRegistry = registry;
