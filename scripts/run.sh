@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-dependencies.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSELINK_BENCHMARKS=OFF >/dev/null
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release --target tesselink -j"$(nproc)"
 exec build/release/tesselink "$@"

@@ -44,16 +44,8 @@ protected:
         });
     }
 
-    // The screen's pixels in a rectangle, row by row, read in one go.
     std::vector<COLORREF> ScreenArea(int left, int top, int width, int height) {
-        const std::vector<std::uint32_t> screen = device.host().screen();
-        std::vector<COLORREF> pixels;
-        for (int y = top; y < top + height; ++y)
-            for (int x = left; x < left + width; ++x) {
-                const std::uint32_t rgb = screen[static_cast<std::size_t>(y) * 240 + x];
-                pixels.push_back(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
-            }
-        return pixels;
+        return device.screen_area(left, top, width, height);
     }
 
     // Check box icon `number` (empty or ticked) as drawn on white.

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds=${FUZZ_SECONDS:-20}
 cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DTESSELINK_FUZZ=ON -DTESSELINK_BENCHMARKS=OFF -DTESSELINK_DESKTOP=OFF >/dev/null
+      -DTESSELINK_FUZZ=ON -DTESSELINK_WERROR=ON -DTESSELINK_BENCHMARKS=OFF -DTESSELINK_DESKTOP=OFF >/dev/null
 targets=()
 for corpus in tests/fuzz/corpus/*/; do targets+=("fuzz_$(basename "$corpus")"); done
 cmake --build build/fuzz -j"$(nproc)" --target "${targets[@]}"

@@ -69,10 +69,7 @@ protected:
     }
 
     std::vector<COLORREF> ScreenArea(int left, int top, int width, int height) {
-        std::vector<COLORREF> pixels;
-        for (int y = top; y < top + height; ++y)
-            for (int x = left; x < left + width; ++x) pixels.push_back(device.host().pixel(x, y));
-        return pixels;
+        return device.screen_area(left, top, width, height);
     }
     // What `draw` paints into a width x height bitmap filled with `background`.
     std::vector<COLORREF> Rendered(int width, int height, COLORREF background, std::function<void(HDC)> draw) {

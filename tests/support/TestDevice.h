@@ -4,6 +4,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "host/DeviceHost.h"
 #include "host/TemporaryFolder.h"
@@ -29,6 +30,19 @@ public:
             body();
             return 0;
         });
+    }
+
+    // The screen's pixels in a rectangle as COLORREF values, row by row, read in one go
+    // (a read per pixel would wait for the device each time).
+    std::vector<COLORREF> screen_area(int left, int top, int width, int height) {
+        const std::vector<std::uint32_t> screen = host_->screen();
+        std::vector<COLORREF> pixels;
+        for (int y = top; y < top + height; ++y)
+            for (int x = left; x < left + width; ++x) {
+                const std::uint32_t rgb = screen[static_cast<std::size_t>(y) * 240 + x];
+                pixels.push_back(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+            }
+        return pixels;
     }
 
     // An instance handle whose module holds `resources`, for LoadIcon and LoadImage.
