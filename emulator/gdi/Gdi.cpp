@@ -8,7 +8,8 @@
 
 namespace emu {
 
-Gdi::Gdi(Device& device) : device_(device), screen_(std::make_shared<Surface>(kScreenWidth, kScreenHeight)) {}
+Gdi::Gdi(Device& device, FontSmoothing smoothing)
+    : fonts(smoothing), device_(device), screen_(std::make_shared<Surface>(kScreenWidth, kScreenHeight)) {}
 
 HDC Gdi::create_screen_dc(POINT origin, const Region& clip) {
     auto dc = std::make_shared<DeviceContext>(DeviceContext::Kind::Screen, objects, screen_, origin, clip);

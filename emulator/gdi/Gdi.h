@@ -27,7 +27,8 @@ class Gdi {
 public:
     static constexpr int kScreenWidth = 240, kScreenHeight = 320;
 
-    explicit Gdi(Device& device);
+    // `smoothing`: the device's rule for smoothing text, known at boot.
+    explicit Gdi(Device& device, FontSmoothing smoothing = FontSmoothing::WhenAsked);
     Gdi(const Gdi&) = delete;
     Gdi& operator=(const Gdi&) = delete;
 
