@@ -33,12 +33,14 @@ public:
     // assigned command (true: taken). Other keys pass.
     bool filter_key(UINT virtual_key, bool down);
 
-    // Power state. Switching on runs the wake-up registrations.
+    // Power state. Off, the screen is dark and input is dropped; switching on shows the
+    // screen as it was, then runs the wake-up registrations.
     void power_off();
     void power_on();
     bool powered() const { return powered_; }
 
 private:
+    void switch_screen_and_input(bool on);
     bool program_takes_keys() const;
     void run_assigned_command(UINT virtual_key);
 

@@ -5,6 +5,7 @@
 namespace emu {
 
 void WindowManager::stylus(UINT message, POINT screen) {
+    if (!accepts_input) return;
     Window* target = capture();
     if (!target) target = hit_test(screen);
     if (!target || !target->thread) return;
@@ -18,6 +19,7 @@ void WindowManager::stylus(UINT message, POINT screen) {
 }
 
 void WindowManager::key(UINT virtual_key, bool down) {
+    if (!accepts_input) return;
     if (key_filter && key_filter(virtual_key, down)) return;
     Window* target = focus();
     if (!target) target = foreground();
