@@ -1,10 +1,12 @@
 #pragma once
 #include <string_view>
+#include <vector>
 
 #include <windef.h>
 
 #include "shell/FileIcons.h"
 #include "shell/Launcher.h"
+#include "shell/OpenMessageBox.h"
 #include "shell/Taskbar.h"
 
 namespace emu {
@@ -24,6 +26,8 @@ public:
     Launcher& launcher() { return launcher_; }
     FileIcons& icons() { return icons_; }
     Taskbar& taskbar() { return taskbar_; }
+    // The message boxes on the screen, the newest last.
+    std::vector<OpenMessageBox>& message_boxes() { return message_boxes_; }
 
     // ShellExecuteEx's work, logged as "shell-execute".
     Launch execute(std::wstring_view file, std::wstring_view parameters);
@@ -48,6 +52,7 @@ private:
     Launcher launcher_;
     FileIcons icons_;
     Taskbar taskbar_;
+    std::vector<OpenMessageBox> message_boxes_;
     bool powered_ = true;
 };
 
