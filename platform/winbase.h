@@ -1,6 +1,8 @@
 // Kernel services: threads, synchronisation, time, processes, run-time libraries,
-// debug output, error codes, and the device's power and memory status.
+// debug output, error codes, memory blocks, and the device's power and memory status.
 #pragma once
+#include <string.h>
+
 #include <windef.h>
 #include <winerror.h>
 
@@ -92,6 +94,18 @@ HMODULE WINAPI GetModuleHandleW(LPCWSTR lpModuleName);
 #define GetModuleHandle GetModuleHandleW
 DWORD WINAPI GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
 #define GetModuleFileName GetModuleFileNameW
+
+// Memory blocks, over the C library's calls, which come along with these headers.
+#define RtlEqualMemory(Destination, Source, Length) (!memcmp((Destination), (Source), (Length)))
+#define RtlMoveMemory(Destination, Source, Length) memmove((Destination), (Source), (Length))
+#define RtlCopyMemory(Destination, Source, Length) memcpy((Destination), (Source), (Length))
+#define RtlFillMemory(Destination, Length, Fill) memset((Destination), (Fill), (Length))
+#define RtlZeroMemory(Destination, Length) memset((Destination), 0, (Length))
+#define EqualMemory RtlEqualMemory
+#define MoveMemory RtlMoveMemory
+#define CopyMemory RtlCopyMemory
+#define FillMemory RtlFillMemory
+#define ZeroMemory RtlZeroMemory
 
 // Power and memory status.
 #define AC_LINE_OFFLINE 0x00

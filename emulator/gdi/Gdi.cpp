@@ -8,7 +8,8 @@
 
 namespace emu {
 
-Gdi::Gdi(Device& device) : device_(device), screen_(std::make_shared<Surface>(kScreenWidth, kScreenHeight)) {}
+Gdi::Gdi(Device& device, FontSmoothing smoothing)
+    : fonts(smoothing), device_(device), screen_(std::make_shared<Surface>(kScreenWidth, kScreenHeight)) {}
 
 HDC Gdi::create_screen_dc(POINT origin, const Region& clip) {
     auto dc = std::make_shared<DeviceContext>(DeviceContext::Kind::Screen, objects, screen_, origin, clip);
@@ -40,6 +41,7 @@ HICON Gdi::create_icon(int width, int height, std::vector<std::uint32_t> argb) {
 void Gdi::set_brightness(int percent) { brightness_ = std::clamp(percent, 0, 100); }
 
 std::vector<std::uint32_t> Gdi::displayed() const {
+    if (!display_on_) return std::vector<std::uint32_t>(screen_->pixels.size(), 0);
     std::vector<std::uint32_t> pixels = screen_->pixels;
     if (brightness_ == 100) return pixels;
     const unsigned coverage = static_cast<unsigned>(brightness_ * 255 / 100);

@@ -24,6 +24,13 @@ bool prepare_folder(const BootOptions& options, std::string& error) {
     return !ec;
 }
 
+// As on Windows CE, the GDI reads at boot whether the registry turns font smoothing on
+// for every font: the key's presence does, whatever it holds.
+FontSmoothing font_smoothing(const Registry& registry) {
+    return registry.find(L"HKEY_LOCAL_MACHINE\\System\\GDI\\Fontsmoothing") ? FontSmoothing::UnlessRefused
+                                                                              : FontSmoothing::WhenAsked;
+}
+
 }  // namespace
 
 std::unique_ptr<Device> assemble_device(const BootOptions& options, std::string& error) {
@@ -45,7 +52,7 @@ std::unique_ptr<Device> assemble_device(const BootOptions& options, std::string&
         return nullptr;
     }
     device->files = std::make_shared<FileSystem>(*device);
-    device->gdi = std::make_shared<Gdi>(*device);
+    device->gdi = std::make_shared<Gdi>(*device, font_smoothing(*device->registry));
     device->windows = std::make_shared<WindowManager>(*device);
     device->shell = std::make_shared<Shell>(*device);
     device->libraries = std::make_shared<Libraries>(*device);

@@ -1,5 +1,6 @@
 // main() of a hosted Win32 program: boots a fresh device, runs the program on it as
-// \Windows\<executable name>.exe and exits with its exit code.
+// \Windows\<executable name>.exe and exits with its exit code. No one taps the screen, so
+// a message box is answered with its default button.
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -23,7 +24,7 @@ int main(int, char** argv) {
     }
     host->install(path, &WinMain);
     host->start(path);
-    if (!host->wait_for_exit(3600 * 1000)) {
+    if (!host->wait_for_exit(3600 * 1000, emu::DeviceHost::OpenBoxes::AnswerWithDefault)) {
         std::cerr << argv[0] << ": the program did not end\n";
         return 1;
     }

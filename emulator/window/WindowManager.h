@@ -79,9 +79,10 @@ public:
     bool take_message(DeviceThread& thread, MSG& message, HWND filter, UINT first, UINT last, bool remove);
     bool has_work(const DeviceThread& thread) const;
 
-    // Input from the host.
+    // Input from the host, dropped while `accepts_input` is false (the device is off).
     void stylus(UINT message, POINT screen);
     void key(UINT virtual_key, bool down);
+    bool accepts_input = true;
     // Decides where a key goes before the focus window gets it (the shell and GAPI
     // install one); answers true when it has taken the key.
     std::function<bool(UINT virtual_key, bool down)> key_filter;
