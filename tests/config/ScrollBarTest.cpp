@@ -42,7 +42,7 @@ public:
 class ScrollBarTest : public config_test::ConfigTest {
 protected:
     void Open(int items) {
-        RunWithBar([this, items](HWND) { Make(items); }, [this] { Delete(); });
+        RunWithBar(config_test::kScreen, [this, items](HWND) { Make(items); }, [this] { Delete(); });
     }
     void Make(int items) {
         scrollBar = new ScrollBar(L"Scroll Bar for Test\n", WS_CHILD | WS_VISIBLE, kLeft, kTop, kWidth, kHeight, bar,
@@ -82,7 +82,7 @@ TEST_F(ScrollBarTest, TheThumbTakesTheVisibleShareOfTheTrackAndItsGripOnlyWhenLo
         int items, length;
     };
     Open(8);
-    const auto grip = IconOver(153, 13, kWhite);
+    const auto grip = Icon(153, 13, 13, kWhite);
     for (Case c : {Case{8, 71}, Case{38, 15}, Case{39, 14}, Case{72, 8}, Case{256, 8}}) {
         SCOPED_TRACE("items " + std::to_string(c.items));
         OnUiThread([this, c] {
@@ -104,7 +104,7 @@ TEST_F(ScrollBarTest, LineStepsMoveOneItemAndDoNothingAtTheEndsButStillRepeat) {
     EXPECT_EQ(WindowAt(kLeft + 7, kTop + kUpButtonY), L"Scroll Up Button");
     EXPECT_EQ(WindowAt(kLeft + 7, kTop + kUp2ButtonY), L"Scroll Up 2 Button");
     EXPECT_EQ(WindowAt(kLeft + 7, kTop + kDownButtonY), L"Scroll Down Button");
-    EXPECT_EQ(ScreenArea(kLeft, kTop + kHeight - 15, 15, 15), IconOver(151, 15, kPanelColour));
+    EXPECT_EQ(ScreenArea(kLeft, kTop + kHeight - 15, 15, 15), Icon(151, 15, 15, kPanelColour));
     const int idle = LiveThreads();
     Press(kUpButtonY);  // already at the top
     EXPECT_TRUE(owner.positions.empty());
@@ -129,7 +129,7 @@ TEST_F(ScrollBarTest, LineStepsMoveOneItemAndDoNothingAtTheEndsButStillRepeat) {
     EXPECT_EQ(Thumb(), Visible(14, 71));
 }
 
-TEST_F(ScrollBarTest, AHeldButtonRepeatsAfter300MsAtMostEvery50MsAndStopsOnRelease) {
+TEST_F(ScrollBarTest, AHeldButtonRepeatsAfter300MsAtMostEvery50MsAndStopsOnReleaseOrDeletion) {
     Open(72);
     const int idle = LiveThreads();
     Press(kDownButtonY);
@@ -146,6 +146,13 @@ TEST_F(ScrollBarTest, AHeldButtonRepeatsAfter300MsAtMostEvery50MsAndStopsOnRelea
     device.host().advance(1000);
     EXPECT_EQ(owner.positions.size(), 6u);
     EXPECT_EQ(LiveThreads(), idle);
+
+    Press(kDownButtonY);  // deleting the scroll bar while a button is held stops the worker
+    EXPECT_EQ(LiveThreads(), idle + 1);
+    OnUiThread([this] { Delete(); });
+    EXPECT_EQ(LiveThreads(), idle);
+    device.host().advance(1000);
+    EXPECT_EQ(owner.positions.size(), 7u);
 }
 
 TEST_F(ScrollBarTest, ARepetitionWaitingToBeHandledWhenTheStopComesIsNeverHandled) {
@@ -157,7 +164,7 @@ TEST_F(ScrollBarTest, ARepetitionWaitingToBeHandledWhenTheStopComesIsNeverHandle
         Sleep(400);
         SendMessage(window, kStopRepeatingCommand, 0, 0);
     };
-    device.run([&] { PostMessage(bar, popups::kRunAction, 0, reinterpret_cast<LPARAM>(&busyThenStop)); });
+    device.run([&] { PostMessage(bar, kRunAction, 0, reinterpret_cast<LPARAM>(&busyThenStop)); });
     device.host().advance(400);
     device.host().advance(1000);
     EXPECT_EQ(owner.positions, Positions{1});
@@ -165,7 +172,7 @@ TEST_F(ScrollBarTest, ARepetitionWaitingToBeHandledWhenTheStopComesIsNeverHandle
     EXPECT_EQ(owner.positions, Positions{1});
 }
 
-TEST_F(ScrollBarTest, ATrackTapPagesOnceAndAHeldOneStopsWhereTheThumbReachesTheStylus) {
+TEST_F(ScrollBarTest, ATrackTapPagesOnceAHeldOneStopsWhereTheThumbReachesTheStylusAndARepaintKeepsIt) {
     Open(72);  // thumb 8 long, limit 88, last position 65
     const int idle = LiveThreads();
     Tap(60);
@@ -184,6 +191,17 @@ TEST_F(ScrollBarTest, ATrackTapPagesOnceAndAHeldOneStopsWhereTheThumbReachesTheS
 
     Tap(20);
     EXPECT_EQ(owner.positions, (Positions{14, 21, 28, 35, 28}));
+    EXPECT_EQ(Thumb(), Visible(45, 8));
+
+    const auto before = ScreenArea(kLeft, kTop, kWidth, kHeight);  // a repaint shows the thumb where it is
+    OnUiThread([this] {
+        HDC dc = GetDC(window);
+        RECT all = {0, 0, kWidth, kHeight};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        ReleaseDC(window, dc);
+    });
+    Repaint(window);
+    EXPECT_EQ(ScreenArea(kLeft, kTop, kWidth, kHeight), before);
     EXPECT_EQ(Thumb(), Visible(45, 8));
 }
 
@@ -240,31 +258,4 @@ TEST_F(ScrollBarTest, DraggingClampsTheThumbToTheTrackAndIgnoresAJumpPastItsEnd)
     Release(-40);
     Move(60);  // no drag after the release
     EXPECT_EQ(owner.positions.size(), 4u);
-}
-
-TEST_F(ScrollBarTest, ARepaintShowsTheThumbWhereItIs) {
-    Open(72);
-    Tap(60);
-    Tap(kDownButtonY);
-    const auto before = ScreenArea(kLeft, kTop, kWidth, kHeight);
-    OnUiThread([this] {
-        HDC dc = GetDC(window);
-        RECT all = {0, 0, kWidth, kHeight};
-        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        ReleaseDC(window, dc);
-    });
-    Repaint(window);
-    EXPECT_EQ(ScreenArea(kLeft, kTop, kWidth, kHeight), before);
-    EXPECT_EQ(Thumb(), Visible(14 + 74 * 8 / 65, 8));
-}
-
-TEST_F(ScrollBarTest, DeletingTheScrollBarWhileAButtonIsHeldStopsTheWorker) {
-    Open(72);
-    const int idle = LiveThreads();
-    Press(kDownButtonY);
-    EXPECT_EQ(LiveThreads(), idle + 1);
-    OnUiThread([this] { Delete(); });
-    EXPECT_EQ(LiveThreads(), idle);
-    device.host().advance(1000);
-    EXPECT_EQ(owner.positions, Positions{1});
 }
