@@ -102,6 +102,7 @@ TEST_F(ApplicationTableTest, OnlyATableWithMoreItemsThanRowsHasAScrollBarAndAnEm
         TapRow(0);
         EXPECT_EQ(ShellLookups(), 0);
         EXPECT_TRUE(AllWhite(ScreenArea(kClientLeft, kClientTop, kClientWidth, kClientHeight)));
+        EXPECT_EQ(CountSelected(items.data(), 0), 0);
         ApplicationItem* selected = CopySelected(items.data(), 0);
         EXPECT_NE(selected, nullptr);  // an array of no items, which the caller deletes as any other
         delete[] selected;

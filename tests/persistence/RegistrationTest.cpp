@@ -1,6 +1,4 @@
 #include "PersistenceFixture.h"
-#include "apps/ListFile.h"
-#include "apps/OptionsFile.h"
 #include "apps/StartupRegistration.h"
 #include "files/AppEvents.h"
 
@@ -42,41 +40,25 @@ TEST_F(PersistenceTest, TheStartMenuDirectoryGainsABackslashAndMustLeaveRoomForT
     }
 }
 
-TEST_F(PersistenceTest, ResetCommandsAreReadWhereTheyExistKeysAreCreatedAndKey4KeptWithoutOne) {
+TEST_F(PersistenceTest, Key4HoldsTheProgramDuringARunAndItsFactoryCommandAfterWhenItHasOne) {
     set_text(HKEY_LOCAL_MACHINE, shell_key(1).c_str(), L"ResetCmd", L"\"\\Windows\\calendar.exe\"");
     set_text(HKEY_LOCAL_MACHINE, shell_key(3).c_str(), L"ResetCmd", L"\"\\Windows\\inbox.exe\"");
-    set_text(HKEY_LOCAL_MACHINE, shell_key(4).c_str(), L"", L"\"\\Windows\\Start Menu\\Tesselink.lnk\"");
     ReadSavedResetCommands();
     EXPECT_EQ(std::wstring(appState.resetCommands[0]), L"\"\\Windows\\calendar.exe\"");
     EXPECT_EQ(appState.resetCommands[1], nullptr);
     EXPECT_EQ(std::wstring(appState.resetCommands[2]), L"\"\\Windows\\inbox.exe\"");
     EXPECT_EQ(appState.resetCommands[3], nullptr);
     EXPECT_NE(device.registry->find(L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shell\\Keys\\40C2"), nullptr);
-    RestoreKey4();
-    EXPECT_EQ(registry_text(kKey4, L""), L"\"\\Windows\\Start Menu\\Tesselink.lnk\"");
-    EXPECT_EQ(device.registry->open_handles(), 0u);
-}
 
-TEST_F(PersistenceTest, Key4HoldsTheProgramDuringARunAndItsFactoryCommandAfter) {
-    set_text(HKEY_CURRENT_USER, kProgramKey, L"SD17", L"\\Windows\\Start Menu");
-    set_text(HKEY_LOCAL_MACHINE, shell_key(4).c_str(), L"", L"\"\\Windows\\something-else.exe\"");
+    const std::wstring program = L"\"\\Windows\\Start Menu\\Tesselink.lnk\"";
+    ASSERT_TRUE(AssignKey4(program.c_str()));
+    EXPECT_EQ(registry_text(kKey4, L""), program);
+    RestoreKey4();  // without a factory command key 4 keeps the program
+    EXPECT_EQ(registry_text(kKey4, L""), program);
     set_text(HKEY_LOCAL_MACHINE, shell_key(4).c_str(), L"ResetCmd", L"\"\\Windows\\tasks.exe\"");
-
-    // Start-up steps 5 to 10, then shutdown steps 2 to 4.
-    ReadOptions();
-    ASSERT_TRUE(ReadStartMenuDirectory());
     ReadSavedResetCommands();
-    FormShortcutCommand();
-    appState.key4Assigned = AssignKey4(appState.shortcutCommand);
-    ASSERT_TRUE(appState.key4Assigned);
-    EXPECT_EQ(registry_text(kKey4, L""), L"\"\\Windows\\Start Menu\\Tesselink.lnk\"");
-    if (appState.key4Assigned) RestoreKey4();
-    WriteOptions();
-    WriteList();
-
+    RestoreKey4();
     EXPECT_EQ(registry_text(kKey4, L""), L"\"\\Windows\\tasks.exe\"");
-    EXPECT_EQ(bytes_of("Windows/tslink.opt"), "MODE=0\r\nALOAD=0\r\nSOUND=1\r\n");
-    EXPECT_TRUE(std::filesystem::exists(host("Windows/tslink.lst")));
     EXPECT_EQ(device.registry->open_handles(), 0u);
 }
 
