@@ -205,6 +205,7 @@ TEST_F(Strip, TheLargeModeOnTheSecondSmallPageShowsTheNextSixItems) {
     EXPECT_EQ(placed.top, kStripTop);
     EXPECT_EQ(placed.bottom - placed.top, 34);
     EXPECT_EQ(WindowAt(kLeftEnd, kStripTop + 17), L"Prev Button");
+    EXPECT_EQ(WindowAt(kLeftEnd, kStripTop + 33), L"Prev Button");
     EXPECT_EQ(WindowAt(kRightEnd, kStripTop + 17), L"Application Bar");  // 10 + 6 items: no more
     for (int place = 0; place < 6; ++place) EXPECT_TRUE(HasIcon(place, 0)) << place;
     Tap(CellMiddle(0, 0));
