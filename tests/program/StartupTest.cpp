@@ -46,9 +46,3 @@ TEST_F(Startup, AFailedClassRegistrationIsReportedToTheDebuggerAndEndsTheProgram
     EXPECT_EQ(debug[0].text("text"), "RegisterClass Failed: Tesselink\n");
     EXPECT_EQ(device.bar(), nullptr);
 }
-
-TEST_F(Startup, ClosingTheBarEndsTheLoopWithExitCodeZero) {
-    ASSERT_TRUE(device.start());
-    device.host().shutdown();
-    EXPECT_EQ(device.host().exit_code(test::ProgramDevice::kPath), 0);
-}
