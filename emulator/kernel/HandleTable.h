@@ -11,13 +11,18 @@ std::uint64_t next_handle_serial();
 
 // Objects of one kind addressed by opaque handles. A handle carries its kind's tag, so a
 // handle of another kind, a stale handle or garbage is refused (null), never dereferenced.
+// A handle is as wide as a pointer: the tag in its top byte on a 32-bit host (the web
+// build), above a 40-bit serial on a 64-bit one.
 template <class T>
 class HandleTable {
 public:
     explicit HandleTable(unsigned tag) : tag_(tag) {}
 
     void* add(std::shared_ptr<T> object) {
-        auto value = (static_cast<std::uint64_t>(tag_) << 40) | next_handle_serial();
+        // A serial that wrapped round onto a handle still in use is passed over.
+        std::uint64_t value;
+        do value = (static_cast<std::uint64_t>(tag_) << kSerialBits) | (next_handle_serial() & kSerialMask);
+        while (items_.contains(value));
         items_.emplace(value, std::move(object));
         return reinterpret_cast<void*>(static_cast<std::uintptr_t>(value));
     }
@@ -43,6 +48,9 @@ public:
     }
 
 private:
+    static constexpr unsigned kSerialBits = sizeof(void*) >= 8 ? 40 : sizeof(void*) * 8 - 8;
+    static constexpr std::uint64_t kSerialMask = (std::uint64_t{1} << kSerialBits) - 1;
+
     static std::uint64_t key(const void* handle) {
         return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(handle));
     }

@@ -1,0 +1,49 @@
+// The device interface the page's JavaScript calls (web/tesselink.js). Each call posts
+// to the front-end's thread and returns at once, so that the page never waits for the
+// device; only the page's end waits.
+#include <emscripten.h>
+
+#include "frontend/web/DeviceEnd.h"
+#include "frontend/web/PageInbox.h"
+
+using emu::web::PageMessage;
+using Kind = PageMessage::Kind;
+
+namespace {
+
+void post(Kind kind, int value = 0, int x = 0, int y = 0) { emu::web::page_inbox().post({kind, value, {x, y}}); }
+
+}  // namespace
+
+extern "C" {
+
+// `phase`: 0 pressed, 1 moved, 2 released; (x, y) a pixel of the canvas.
+EMSCRIPTEN_KEEPALIVE void tesselink_pointer(int phase, int x, int y) {
+    post(phase == 0 ? Kind::PointerDown : phase == 1 ? Kind::PointerMove : Kind::PointerUp, 0, x, y);
+}
+
+// `button`: a desktop::DeviceButton.
+EMSCRIPTEN_KEEPALIVE void tesselink_button(int button, int down) {
+    post(down ? Kind::ButtonDown : Kind::ButtonUp, button);
+}
+
+// `slider`: a desktop::PanelControl; `percent` 0 to 100.
+EMSCRIPTEN_KEEPALIVE void tesselink_set_level(int slider, int percent) { post(Kind::SetLevel, slider, percent); }
+
+EMSCRIPTEN_KEEPALIVE void tesselink_toggle_mains() { post(Kind::ToggleMains); }
+
+EMSCRIPTEN_KEEPALIVE void tesselink_zoom(int zoom) { post(Kind::Zoom, zoom); }
+
+EMSCRIPTEN_KEEPALIVE void tesselink_lost_focus() { post(Kind::LostFocus); }
+
+// Ends the device in order (`reset` 0) or switches it off at once and restores the
+// built-in image (`reset` 1); the page hears of it through Module.page.deviceEnded.
+EMSCRIPTEN_KEEPALIVE void tesselink_end(int reset) { post(Kind::End, reset); }
+
+// The page is going away: ends the device in order and returns when it has ended.
+EMSCRIPTEN_KEEPALIVE void tesselink_end_and_wait() {
+    post(Kind::End, 0);
+    emu::web::device_end().wait();
+}
+
+}  // extern "C"
