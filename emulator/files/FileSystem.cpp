@@ -22,7 +22,7 @@ fs::file_type type_of(const fs::path& host) {
 
 FileSystem::FileSystem(Device& device)
     : paths_(device.image_root),
-      attributes_(device.image_root / PathResolver::kMetadataFolder / "attributes.txt") {
+      attributes_(device.image_root / PathResolver::kMetadataFolder / "attributes.txt", device.log) {
     // Looks the file system up at each call, so a device whose file system was replaced
     // never reaches a destroyed one.
     device.objects.close_handlers.push_back(

@@ -29,6 +29,8 @@ public:
     FileSystem& operator=(const FileSystem&) = delete;
 
     ResolvedPath resolve(std::wstring_view device_path) const { return paths_.resolve(device_path); }
+    // Why the attributes file could not be read, or "" (see AttributeStore).
+    const std::string& load_error() const { return attributes_.load_error(); }
 
     DWORD get_attributes(std::wstring_view path, DWORD& attributes) const;
     DWORD set_attributes(std::wstring_view path, DWORD attributes);

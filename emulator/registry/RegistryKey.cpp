@@ -1,69 +1,84 @@
 #include "registry/RegistryKey.h"
 
 #include <algorithm>
+#include <cwctype>
 #include <cstring>
 
 #include "kernel/Device.h"
 
 namespace emu {
 
-RegistryKey* RegistryKey::child(std::wstring_view child_name) const { return shared_child(child_name).get(); }
+namespace {
 
-std::shared_ptr<RegistryKey> RegistryKey::shared_child(std::wstring_view child_name) const {
-    for (const auto& key : children)
-        if (same_name(key->name, child_name)) return key;
-    return nullptr;
-}
-
-std::shared_ptr<RegistryKey> RegistryKey::make_child(std::wstring_view child_name, bool& created) {
-    created = false;
-    if (auto existing = shared_child(child_name)) return existing;
-    auto key = std::make_shared<RegistryKey>();
-    key->name = child_name;
-    key->path = path + L"\\" + key->name;
-    children.push_back(key);
-    created = true;
+std::wstring folded(std::wstring_view name) {
+    std::wstring key(name);
+    for (auto& c : key) c = static_cast<wchar_t>(std::towlower(c));
     return key;
 }
 
-namespace {
+// Drops the item named `name` from `items`, and renumbers the positions after it.
+template <class Item>
+bool remove_named(std::vector<Item>& items, std::unordered_map<std::wstring, std::size_t>& positions,
+                  std::wstring_view name) {
+    auto found = positions.find(folded(name));
+    if (found == positions.end()) return false;
+    auto removed = found->second;
+    positions.erase(found);
+    items.erase(items.begin() + static_cast<std::ptrdiff_t>(removed));
+    for (auto& [key, position] : positions)
+        if (position > removed) --position;
+    return true;
+}
+
 void mark_deleted(RegistryKey& key) {
     key.deleted = true;
     for (const auto& child : key.children) mark_deleted(*child);
 }
+
 }  // namespace
 
+RegistryKey* RegistryKey::child(std::wstring_view child_name) const { return shared_child(child_name).get(); }
+
+std::shared_ptr<RegistryKey> RegistryKey::shared_child(std::wstring_view child_name) const {
+    auto found = child_positions_.find(folded(child_name));
+    return found == child_positions_.end() ? nullptr : children[found->second];
+}
+
+std::shared_ptr<RegistryKey> RegistryKey::make_child(std::wstring_view child_name, bool& created) {
+    auto [found, inserted] = child_positions_.try_emplace(folded(child_name), children.size());
+    created = inserted;
+    if (!inserted) return children[found->second];
+    auto key = std::make_shared<RegistryKey>();
+    key->name = child_name;
+    key->path = path + L"\\" + key->name;
+    children.push_back(key);
+    return key;
+}
+
 bool RegistryKey::remove_child(std::wstring_view child_name) {
-    auto it = std::find_if(children.begin(), children.end(),
-                           [&](const auto& key) { return same_name(key->name, child_name); });
-    if (it == children.end()) return false;
-    mark_deleted(**it);
-    children.erase(it);
-    return true;
+    auto key = shared_child(child_name);
+    if (!key) return false;
+    mark_deleted(*key);
+    return remove_named(children, child_positions_, child_name);
 }
 
 const RegistryValue* RegistryKey::value(std::wstring_view value_name) const {
-    for (const auto& v : values)
-        if (same_name(v.name, value_name)) return &v;
-    return nullptr;
+    auto found = value_positions_.find(folded(value_name));
+    return found == value_positions_.end() ? nullptr : &values[found->second];
 }
 
 void RegistryKey::set_value(RegistryValue value) {
-    for (auto& v : values) {
-        if (!same_name(v.name, value.name)) continue;
-        v.type = value.type;
-        v.data = std::move(value.data);
+    auto [found, inserted] = value_positions_.try_emplace(folded(value.name), values.size());
+    if (inserted) {
+        values.push_back(std::move(value));
         return;
     }
-    values.push_back(std::move(value));
+    auto& existing = values[found->second];
+    existing.type = value.type;
+    existing.data = std::move(value.data);
 }
 
-bool RegistryKey::remove_value(std::wstring_view value_name) {
-    auto it = std::find_if(values.begin(), values.end(), [&](const auto& v) { return same_name(v.name, value_name); });
-    if (it == values.end()) return false;
-    values.erase(it);
-    return true;
-}
+bool RegistryKey::remove_value(std::wstring_view value_name) { return remove_named(values, value_positions_, value_name); }
 
 bool valid_registry_name(std::wstring_view name) {
     for (wchar_t c : name)

@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include <windef.h>
@@ -16,11 +17,13 @@ struct RegistryValue {
 
 // One key of the registry tree. Names of keys and values are compared without regard to
 // case and kept as first written; children and values keep the order they were made in.
+// Both are found by name through an index, so that a key with many children or values
+// (a large registry file being read) costs no more per name than a small one.
 struct RegistryKey {
     std::wstring name;
     std::wstring path;  // full path from its root, e.g. "HKEY_CURRENT_USER\Software"
-    std::vector<RegistryValue> values;
-    std::vector<std::shared_ptr<RegistryKey>> children;
+    std::vector<RegistryValue> values;               // change only through the members below
+    std::vector<std::shared_ptr<RegistryKey>> children;  // the same
     bool deleted = false;  // open handles of a deleted key are refused
 
     RegistryKey* child(std::wstring_view child_name) const;
@@ -32,6 +35,11 @@ struct RegistryKey {
     const RegistryValue* value(std::wstring_view value_name) const;
     void set_value(RegistryValue value);
     bool remove_value(std::wstring_view value_name);
+
+private:
+    // Positions in `children` and `values` by lower-cased name.
+    std::unordered_map<std::wstring, std::size_t> child_positions_;
+    std::unordered_map<std::wstring, std::size_t> value_positions_;
 };
 
 // Names of keys and values end up in the registry file's lines, so they may not hold

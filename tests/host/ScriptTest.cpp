@@ -17,7 +17,7 @@ std::string ParseError(const std::string& text) {
 }  // namespace
 
 TEST(Script, AcceptsEveryActionWithCommentsAndBlankLines) {
-    std::istringstream in("# start\n\ntap 10 20\ndown 1 2  # pen down\nmove -5 300\nup 1 2\nkey app4\n"
+    std::istringstream in("# start\n\ntap 10 20\n  # pen down\ndown 1 2\nmove -5 300\nup 1 2\nkey app4\n"
                           "wait 300\nscreenshot out.png\nexit\nreset\n");
     std::string error;
     auto script = emu::Script::parse(in, "s.txt", error);

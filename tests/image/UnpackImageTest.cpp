@@ -42,10 +42,11 @@ TEST(UnpackImage, FillsAnEmptyFolderNamedWithATrailingSeparator) {
 
 TEST(UnpackImage, LeavesAnExistingDeviceAsItIs) {
     test::TempDir dir;
+    fs::create_directory(dir.path() / ".device");
     std::ofstream(dir.path() / "mine.txt") << "kept";
     std::string error;
     EXPECT_TRUE(unpack_default_image(dir.path(), error)) << error;
-    EXPECT_EQ(entries_in(dir.path()), 1u);
+    EXPECT_EQ(entries_in(dir.path()), 2u);
     EXPECT_EQ(test::read_file(dir.path() / "mine.txt"), "kept");
 }
 

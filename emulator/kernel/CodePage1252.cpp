@@ -1,4 +1,4 @@
-#include "files/CodePage1252.h"
+#include "kernel/CodePage1252.h"
 
 namespace emu {
 
