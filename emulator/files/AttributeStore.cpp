@@ -40,15 +40,15 @@ void AttributeStore::load() {
     }
 }
 
-void AttributeStore::save() {
-    if (!load_error_.empty()) return;
+bool AttributeStore::save() {
+    if (!load_error_.empty()) return false;
     std::string text;
     char number[12];
     for (const auto& [key, entry] : entries_) {
         std::snprintf(number, sizeof number, "%08x ", static_cast<unsigned>(entry.attributes));
         text += number + utf8(entry.path) + '\n';
     }
-    save_kept_file(file_, text, log_);
+    return save_kept_file(file_, text, log_);
 }
 
 std::optional<DWORD> AttributeStore::get(std::wstring_view device_path) const {
@@ -57,9 +57,9 @@ std::optional<DWORD> AttributeStore::get(std::wstring_view device_path) const {
     return it->second.attributes;
 }
 
-void AttributeStore::set(std::wstring_view device_path, DWORD attributes) {
+bool AttributeStore::set(std::wstring_view device_path, DWORD attributes) {
     entries_[key_of(device_path)] = {std::wstring(device_path), attributes};
-    save();
+    return save();
 }
 
 std::vector<std::wstring> AttributeStore::keys_at_or_below(std::wstring_view device_path) const {

@@ -26,7 +26,8 @@ public:
     const std::string& load_error() const { return load_error_; }
 
     std::optional<DWORD> get(std::wstring_view device_path) const;
-    void set(std::wstring_view device_path, DWORD attributes);
+    // False when the file could not be saved (the attributes hold for this run only).
+    bool set(std::wstring_view device_path, DWORD attributes);
     // Forgets the entry of the path and of everything below it.
     void erase(std::wstring_view device_path);
     // Carries the entries of the path and of everything below it over to a new path.
@@ -39,7 +40,7 @@ private:
     };
 
     void load();
-    void save();
+    bool save();
     std::vector<std::wstring> keys_at_or_below(std::wstring_view device_path) const;
 
     std::filesystem::path file_;

@@ -68,8 +68,7 @@ DWORD FileSystem::set_attributes(std::wstring_view path, DWORD attributes) {
     auto error = existing(path, resolved, is_folder);
     if (error) return error;
     if (resolved.device_path.empty()) return ERROR_ACCESS_DENIED;
-    attributes_.set(resolved.device_path, attributes & kSettableAttributes);
-    return ERROR_SUCCESS;
+    return attributes_.set(resolved.device_path, attributes & kSettableAttributes) ? ERROR_SUCCESS : ERROR_CANTWRITE;
 }
 
 DWORD FileSystem::delete_file(std::wstring_view path) {

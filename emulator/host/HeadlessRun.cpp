@@ -18,7 +18,7 @@ std::optional<Script> load_script(const std::optional<std::filesystem::path>& fi
     std::error_code ignored;
     std::ifstream in;
     if (std::filesystem::is_regular_file(*file, ignored)) in.open(*file);
-    if (!in) {
+    if (!in.is_open()) {
         error = "cannot read the script " + file->string() + " (it must be a readable file)";
         return std::nullopt;
     }

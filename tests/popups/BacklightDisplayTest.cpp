@@ -16,6 +16,7 @@ protected:
     // Boots the device folder and paints the screen's corner white.
     void Boot() {
         std::string error;
+        host.reset();  // one emulator at a time on a device folder
         host = emu::DeviceHost::boot(emu::BootOptions{folder.path()}, error);
         ASSERT_TRUE(host) << error;
         host->run(L"\\Windows\\paint.exe", [] {

@@ -30,13 +30,13 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(ConfigurationScenario, TheChoicesReachTheStripTheFilesAndTheWakeUpRegistration) {
     emu::TemporaryFolder folder;
-    std::ofstream(folder.path() / "scenario.txt") << "tap 194 308  # Config Button\n"
-                                                     "tap 100 75   # the table's first row\n"
-                                                     "tap 100 93   # its second row\n"
-                                                     "tap 25 205   # autoload on\n"
-                                                     "tap 25 235   # sound off\n"
-                                                     "tap 228 260  # the dialog's close button\n"
-                                                     "tap 228 308  # Close\n";
+    std::ofstream(folder.path() / "scenario.txt") << "# Config Button\ntap 194 308\n"
+                                                     "# the table's first row\ntap 100 75\n"
+                                                     "# its second row\ntap 100 93\n"
+                                                     "# autoload on\ntap 25 205\n"
+                                                     "# sound off\ntap 25 235\n"
+                                                     "# the dialog's close button\ntap 228 260\n"
+                                                     "# Close\ntap 228 308\n";
     emu::HeadlessOptions options;
     options.device = folder.path() / "device";
     options.script = folder.path() / "scenario.txt";

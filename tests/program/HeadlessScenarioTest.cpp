@@ -30,10 +30,10 @@ std::string KeySection(const std::string& registry, const std::string& key) {
 
 TEST(HeadlessScenario, LaunchHideKey4SizeAndCloseLeaveTheSettingsBehind) {
     emu::TemporaryFolder folder;
-    std::ofstream(folder.path() / "scenario.txt") << "tap 25 286      # the strip's first icon\n"
-                                                     "key app4        # the shell brings the bar back\n"
-                                                     "tap 160 308     # Size: the large bar\n"
-                                                     "tap 228 308     # Close\n";
+    std::ofstream(folder.path() / "scenario.txt") << "# the strip's first icon\ntap 25 286\n"
+                                                     "# the shell brings the bar back\nkey app4\n"
+                                                     "# Size: the large bar\ntap 160 308\n"
+                                                     "# Close\ntap 228 308\n";
     emu::HeadlessOptions options;
     options.device = folder.path() / "device";
     options.script = folder.path() / "scenario.txt";

@@ -24,7 +24,7 @@ protected:
 };
 
 TEST_F(ScriptActions, OpenActsAsATapOnThePath) {
-    EXPECT_EQ(run("open \\Windows\\Start Menu\\Web Browser.lnk  # the browser\nopen \\My Documents\n"), "");
+    EXPECT_EQ(run("# the browser\nopen \\Windows\\Start Menu\\Web Browser.lnk\nopen \\My Documents\n"), "");
     EXPECT_EQ(started(), (std::vector<std::string>{"\\Windows\\iexplore.exe", "\\Windows\\fexplore.exe"}));
     EXPECT_EQ(run("open \\Windows\\gone.exe\n"), "s.txt:1: cannot open \\Windows\\gone.exe");
     EXPECT_EQ(run("open\n"), "s.txt:1: 'open' takes a path");
