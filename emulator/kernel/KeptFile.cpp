@@ -100,6 +100,7 @@ KeptFileContent read_kept_file(const std::filesystem::path& file) {
     if (::fstat(descriptor.get(), &status) != 0) return unreadable(reason(errno));
     if (!S_ISREG(status.st_mode)) return unreadable(S_ISDIR(status.st_mode) ? "it is a folder" : "it is not a regular file");
     ::fcntl(descriptor.get(), F_SETFL, 0);
+    content.bytes.reserve(static_cast<std::size_t>(status.st_size));
     if (!read_all(descriptor.get(), content.bytes)) return unreadable(reason(errno));
     content.state = KeptFileContent::State::Read;
     return content;

@@ -10,17 +10,16 @@ namespace emu {
 
 namespace {
 
-std::wstring folded(std::wstring_view name) {
-    std::wstring key(name);
-    for (auto& c : key) c = static_cast<wchar_t>(std::towlower(c));
-    return key;
+// The character in lower case, as same_name compares it; ASCII without the locale.
+wchar_t folded(wchar_t c) {
+    if (c >= L'A' && c <= L'Z') return static_cast<wchar_t>(c + (L'a' - L'A'));
+    return c < 0x80 ? c : static_cast<wchar_t>(std::towlower(c));
 }
 
 // Drops the item named `name` from `items`, and renumbers the positions after it.
-template <class Item>
-bool remove_named(std::vector<Item>& items, std::unordered_map<std::wstring, std::size_t>& positions,
-                  std::wstring_view name) {
-    auto found = positions.find(folded(name));
+template <class Item, class Name>
+bool remove_named(std::vector<Item>& items, NamePositions<Name>& positions, std::wstring_view name) {
+    auto found = positions.find(name);
     if (found == positions.end()) return false;
     auto removed = found->second;
     positions.erase(found);
@@ -37,20 +36,34 @@ void mark_deleted(RegistryKey& key) {
 
 }  // namespace
 
+std::size_t FoldedNameHash::operator()(std::wstring_view name) const {
+    std::size_t hash = 14695981039346656037ull;  // FNV-1a
+    for (wchar_t c : name) hash = (hash ^ static_cast<std::size_t>(folded(c))) * 1099511628211ull;
+    return hash;
+}
+
+bool FoldedNameEqual::operator()(std::wstring_view a, std::wstring_view b) const {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && folded(a[i]) != folded(b[i])) return false;
+    return true;
+}
+
 RegistryKey* RegistryKey::child(std::wstring_view child_name) const { return shared_child(child_name).get(); }
 
 std::shared_ptr<RegistryKey> RegistryKey::shared_child(std::wstring_view child_name) const {
-    auto found = child_positions_.find(folded(child_name));
+    auto found = child_positions_.find(child_name);
     return found == child_positions_.end() ? nullptr : children[found->second];
 }
 
 std::shared_ptr<RegistryKey> RegistryKey::make_child(std::wstring_view child_name, bool& created) {
-    auto [found, inserted] = child_positions_.try_emplace(folded(child_name), children.size());
-    created = inserted;
-    if (!inserted) return children[found->second];
+    auto found = child_positions_.find(child_name);
+    created = found == child_positions_.end();
+    if (!created) return children[found->second];
     auto key = std::make_shared<RegistryKey>();
     key->name = child_name;
     key->path = path + L"\\" + key->name;
+    child_positions_.emplace(key->name, children.size());
     children.push_back(key);
     return key;
 }
@@ -63,13 +76,14 @@ bool RegistryKey::remove_child(std::wstring_view child_name) {
 }
 
 const RegistryValue* RegistryKey::value(std::wstring_view value_name) const {
-    auto found = value_positions_.find(folded(value_name));
+    auto found = value_positions_.find(value_name);
     return found == value_positions_.end() ? nullptr : &values[found->second];
 }
 
 void RegistryKey::set_value(RegistryValue value) {
-    auto [found, inserted] = value_positions_.try_emplace(folded(value.name), values.size());
-    if (inserted) {
+    auto found = value_positions_.find(value.name);
+    if (found == value_positions_.end()) {
+        value_positions_.emplace(value.name, values.size());
         values.push_back(std::move(value));
         return;
     }

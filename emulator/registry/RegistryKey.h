@@ -15,6 +15,19 @@ struct RegistryValue {
     std::vector<BYTE> data;
 };
 
+// Hashing and comparing names without regard to case, for the name indexes of a key; any
+// view of a name looks it up, without a copy.
+struct FoldedNameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::wstring_view name) const;
+};
+struct FoldedNameEqual {
+    using is_transparent = void;
+    bool operator()(std::wstring_view a, std::wstring_view b) const;
+};
+template <class Name>
+using NamePositions = std::unordered_map<Name, std::size_t, FoldedNameHash, FoldedNameEqual>;
+
 // One key of the registry tree. Names of keys and values are compared without regard to
 // case and kept as first written; children and values keep the order they were made in.
 // Both are found by name through an index, so that a key with many children or values
@@ -37,9 +50,10 @@ struct RegistryKey {
     bool remove_value(std::wstring_view value_name);
 
 private:
-    // Positions in `children` and `values` by lower-cased name.
-    std::unordered_map<std::wstring, std::size_t> child_positions_;
-    std::unordered_map<std::wstring, std::size_t> value_positions_;
+    // Positions in `children` and `values` by name; a child's is a view of its own name,
+    // which stays where it is for as long as the child does.
+    NamePositions<std::wstring_view> child_positions_;
+    NamePositions<std::wstring> value_positions_;
 };
 
 // Names of keys and values end up in the registry file's lines, so they may not hold
