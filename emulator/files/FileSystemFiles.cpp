@@ -42,12 +42,14 @@ bool changes(DWORD access, DWORD disposition) {
     return (access & GENERIC_WRITE) || disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING;
 }
 
-// ERROR_SUCCESS when the opened descriptor is a regular file, which then blocks as files do.
-DWORD regular_file(int descriptor) {
+constexpr const char* kNotAFile = "not a regular file (a FIFO, socket or device node)";
+
+// Whether the opened descriptor is a regular file, which then blocks as files do.
+bool regular_file(int descriptor) {
     struct stat status;
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) return ERROR_ACCESS_DENIED;
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) return false;
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-    return ERROR_SUCCESS;
+    return true;
 }
 
 }  // namespace
@@ -60,6 +62,7 @@ DWORD FileSystem::open_descriptor(std::wstring_view path, DWORD access, DWORD di
     descriptor = -1;
     if (!valid_disposition(disposition)) return ERROR_INVALID_PARAMETER;
     auto resolved = paths_.resolve(path);
+    if (resolved.refused_link) return refuse(path, resolved.refused_link, resolved.error);
     if (!resolved) return resolved.error;
     int folder = ::open(resolved.real.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0) return ERROR_PATH_NOT_FOUND;
@@ -67,13 +70,15 @@ DWORD FileSystem::open_descriptor(std::wstring_view path, DWORD access, DWORD di
     struct stat status;
     bool exists = ::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0;
     DWORD error = ERROR_SUCCESS;
-    if (exists && !S_ISREG(status.st_mode)) error = ERROR_ACCESS_DENIED;
+    if (exists && S_ISDIR(status.st_mode)) error = ERROR_ACCESS_DENIED;
+    else if (exists && !S_ISREG(status.st_mode)) error = refuse(path, kNotAFile, ERROR_ACCESS_DENIED);
     else if (exists && disposition == CREATE_NEW) error = ERROR_FILE_EXISTS;
     else if (!exists && (disposition == OPEN_EXISTING || disposition == TRUNCATE_EXISTING)) error = ERROR_FILE_NOT_FOUND;
     else if (exists && changes(access, disposition) && read_only(resolved)) error = ERROR_ACCESS_DENIED;
     if (!error) {
         descriptor = ::openat(folder, name.c_str(), open_flags(access, disposition) | O_NOFOLLOW | O_NONBLOCK, 0644);
-        error = descriptor < 0 ? error_from_errno(errno) : regular_file(descriptor);
+        error = descriptor < 0 ? error_from_errno(errno)
+                : regular_file(descriptor) ? ERROR_SUCCESS : refuse(path, kNotAFile, ERROR_ACCESS_DENIED);
     }
     ::close(folder);
     if (error && descriptor >= 0) ::close(descriptor);

@@ -52,7 +52,7 @@ std::vector<WIN32_FIND_DATAW> FileSystem::list(const ResolvedPath& folder, std::
         // leading outside, and not one leading back to a folder of the path (a loop).
         fs::path target;
         std::error_code link_error;
-        if (it->is_symlink(link_error) && paths_.follow(folder, it->path(), target)) continue;
+        if (it->is_symlink(link_error) && paths_.follow(folder, it->path(), target) != nullptr) continue;
         struct stat info;
         if (::stat(it->path().c_str(), &info) != 0) continue;
         WIN32_FIND_DATAW data{};

@@ -66,6 +66,8 @@ std::string entry_named(const fs::path& folder, std::wstring_view name, bool& li
     return written;
 }
 
+constexpr const char* kLoop = "a symbolic link leading back to a folder of its own path";
+
 // Whether `path` is `folder` or lies below it (both real paths).
 bool at_or_below(const fs::path& path, const fs::path& folder) {
     auto relative = path.lexically_relative(folder);
@@ -95,19 +97,20 @@ PathResolver::PathResolver(fs::path root) : root_(std::move(root)) {
     canonical_root_ = fs::weakly_canonical(root_, error);
 }
 
-DWORD PathResolver::follow(const std::vector<fs::path>& passed, const fs::path& link, fs::path& target) const {
+const char* PathResolver::follow(const std::vector<fs::path>& passed, const fs::path& link, fs::path& target) const {
     std::error_code error;
     target = fs::canonical(link, error);
-    if (error) return error.value() == ELOOP ? ERROR_PATH_NOT_FOUND : ERROR_ACCESS_DENIED;
-    if (!at_or_below(target, canonical_root_)) return ERROR_ACCESS_DENIED;
+    if (error) return error.value() == ELOOP ? kLoop : "a symbolic link whose target does not exist";
+    if (!at_or_below(target, canonical_root_)) return "a symbolic link leading outside the device";
     auto relative = target.lexically_relative(canonical_root_);
-    if (relative != "." && same_name(widen_utf8(relative.begin()->string()), kMetadataFolder)) return ERROR_ACCESS_DENIED;
+    if (relative != "." && same_name(widen_utf8(relative.begin()->string()), kMetadataFolder))
+        return "a symbolic link into the device's metadata folder";
     for (const auto& folder : passed)
-        if (at_or_below(folder, target)) return ERROR_PATH_NOT_FOUND;
-    return ERROR_SUCCESS;
+        if (at_or_below(folder, target)) return kLoop;
+    return nullptr;
 }
 
-DWORD PathResolver::follow(const ResolvedPath& folder, const fs::path& link, fs::path& target) const {
+const char* PathResolver::follow(const ResolvedPath& folder, const fs::path& link, fs::path& target) const {
     return follow(folder.passed, link, target);
 }
 
@@ -125,8 +128,9 @@ ResolvedPath PathResolver::resolve(std::wstring_view device_path) const {
         // Without links and "..", a path cannot leave the root; only links need following.
         if (!linked) {
             resolved.real /= entry;
-        } else if (auto error = follow(resolved.passed, resolved.host, resolved.real)) {
-            return {{}, {}, error};
+        } else if (auto refusal = follow(resolved.passed, resolved.host, resolved.real)) {
+            DWORD error = refusal == kLoop ? ERROR_PATH_NOT_FOUND : ERROR_ACCESS_DENIED;
+            return {{}, std::move(resolved.device_path), error, {}, {}, refusal};
         }
         resolved.passed.push_back(resolved.real);
     }

@@ -24,6 +24,7 @@ struct ResolvedPath {
     // real folders the path passes through, the root first.
     std::filesystem::path real;
     std::vector<std::filesystem::path> passed;
+    const char* refused_link = nullptr;  // why, when a symbolic link on the way was refused
 
     explicit operator bool() const { return error == 0; }
 };
@@ -40,16 +41,17 @@ public:
     explicit PathResolver(std::filesystem::path root);
 
     ResolvedPath resolve(std::wstring_view device_path) const;
-    // Where the link `link`, an entry of `folder`, leads: its real target, or a refusal as
-    // resolve() would give it.
-    DWORD follow(const ResolvedPath& folder, const std::filesystem::path& link, std::filesystem::path& target) const;
+    // Where the link `link`, an entry of `folder`, leads: its real target; or why it is
+    // refused as resolve() would refuse it, null when it is not.
+    const char* follow(const ResolvedPath& folder, const std::filesystem::path& link,
+                       std::filesystem::path& target) const;
     const std::filesystem::path& root() const { return root_; }
 
     static constexpr std::wstring_view kMetadataFolder = L".device";
 
 private:
-    DWORD follow(const std::vector<std::filesystem::path>& passed, const std::filesystem::path& link,
-                 std::filesystem::path& target) const;
+    const char* follow(const std::vector<std::filesystem::path>& passed, const std::filesystem::path& link,
+                       std::filesystem::path& target) const;
 
     std::filesystem::path root_;
     std::filesystem::path canonical_root_;

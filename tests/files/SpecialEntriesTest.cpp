@@ -102,6 +102,9 @@ TEST_F(SpecialEntries, OnlyRegularFilesOpenAsFiles) {
             EXPECT_EQ(stream, nullptr) << path << " " << mode;
             if (stream) fclose(stream);
         }
+        auto refusals = device.log.events("file-refused");
+        ASSERT_FALSE(refusals.empty());
+        EXPECT_EQ(refusals.back().text("path"), emu::utf8(path));
     }
     EXPECT_TRUE(fs::is_fifo(documents / "fifo"));
     ::close(fifo_end);
