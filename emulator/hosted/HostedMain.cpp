@@ -22,11 +22,13 @@ int main(int, char** argv) {
         return 1;
     }
     host->install(path, &WinMain);
+    // The program may start itself again; its exit code is that of the first process.
+    auto first = host->inspect([](emu::Device& device) { return device.processes().size(); });
     host->start(path);
     if (!host->wait_for_exit(3600 * 1000)) {
         std::cerr << argv[0] << ": the program did not end\n";
         return 1;
     }
     std::fflush(stdout);
-    return host->exit_code(path).value_or(1);
+    return host->inspect([&](emu::Device& device) { return device.processes().at(first)->exit_code; });
 }

@@ -11,6 +11,11 @@ namespace {
 
 bool is_atom(LPCWSTR name) { return IS_INTRESOURCE(name); }
 
+const Process* calling_process() {
+    auto thread = Scheduler::current();
+    return thread ? thread->process : nullptr;
+}
+
 bool class_matches(const WindowClass& c, LPCWSTR name_or_atom) {
     if (is_atom(name_or_atom)) return c.atom == static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name_or_atom));
     return same_name(c.name, name_or_atom);
@@ -36,6 +41,7 @@ ATOM WindowManager::register_class(const WNDCLASSW& wc) {
         return 0;
     }
     auto c = std::make_shared<WindowClass>();
+    c->owner = calling_process();
     c->name = wc.lpszClassName;
     c->atom = next_atom_++;
     c->style = wc.style;
@@ -47,8 +53,9 @@ ATOM WindowManager::register_class(const WNDCLASSW& wc) {
 }
 
 bool WindowManager::unregister_class(LPCWSTR name_or_atom) {
+    auto owner = calling_process();
     auto it = std::find_if(classes_.begin(), classes_.end(),
-                           [&](const auto& c) { return class_matches(*c, name_or_atom); });
+                           [&](const auto& c) { return c->owner == owner && class_matches(*c, name_or_atom); });
     if (it == classes_.end()) {
         SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
         return false;
@@ -62,8 +69,9 @@ bool WindowManager::unregister_class(LPCWSTR name_or_atom) {
 }
 
 std::shared_ptr<WindowClass> WindowManager::find_class(LPCWSTR name_or_atom) const {
+    auto owner = calling_process();
     for (const auto& c : classes_)
-        if (class_matches(*c, name_or_atom)) return c;
+        if (c->owner == owner && class_matches(*c, name_or_atom)) return c;
     return nullptr;
 }
 
@@ -260,6 +268,12 @@ void WindowManager::thread_exited(DeviceThread& thread) {
     auto& q = queue(thread);
     for (auto& sent : q.sent) sent->done = true;
     queues_.erase(thread.id);
+    release_classes_of_ended_processes();
+}
+
+// A process that has ended leaves no classes behind, once its last window has gone.
+void WindowManager::release_classes_of_ended_processes() {
+    std::erase_if(classes_, [](const auto& c) { return c->owner && c->owner->ended && c->live_windows == 0; });
 }
 
 void WindowManager::thread_stopped(DeviceThread& thread) {

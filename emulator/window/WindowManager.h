@@ -28,7 +28,7 @@ public:
 
     explicit WindowManager(Device& device);
 
-    // Classes.
+    // Classes, each the calling process's own: another process may register the same name.
     ATOM register_class(const WNDCLASSW& wc);
     bool unregister_class(LPCWSTR name_or_atom);
     std::shared_ptr<WindowClass> find_class(LPCWSTR name_or_atom) const;
@@ -97,6 +97,7 @@ private:
     void forget(Window& window);
     void activate_next();
     void thread_exited(DeviceThread& thread);
+    void release_classes_of_ended_processes();
     void thread_stopped(DeviceThread& thread);
     bool matches(const MSG& message, HWND filter, UINT first, UINT last) const;
 
