@@ -5,9 +5,11 @@
 namespace emu {
 
 void WindowManager::stylus(UINT message, POINT screen) {
+    stylus_position_ = screen;
     Window* target = capture();
     if (!target) target = hit_test(screen);
     if (!target || !target->thread) return;
+    if (message == WM_LBUTTONDOWN && !capture()) set_foreground(target);
     POINT origin = client_origin(*target);
     auto x = static_cast<WORD>(screen.x - origin.x);
     auto y = static_cast<WORD>(screen.y - origin.y);

@@ -10,7 +10,13 @@ struct State {
     HWND window;
     COLORREF colour;
     int paints;
+    int painted_at;  // when it was last painted, counted in paints of all windows
 };
+
+inline int& PaintClock() {
+    static int paints;
+    return paints;
+}
 
 inline State* Table() {
     static State states[16];
@@ -28,6 +34,7 @@ inline LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPAR
     if (message == WM_ERASEBKGND) return 1;
     if (message == WM_PAINT && state) {
         state->paints++;
+        state->painted_at = ++PaintClock();
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
         RECT client;
@@ -60,7 +67,7 @@ inline HWND Create(HINSTANCE instance, const WCHAR* class_name, int x, int y, in
     DWORD style = WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (parent ? WS_CHILD : WS_POPUP);
     HWND window =
         CreateWindowEx(0, class_name, L"", style, x, y, width, height, parent, nullptr, instance, nullptr);
-    if (state && window) *state = State{window, colour, 0};
+    if (state && window) *state = State{window, colour, 0, 0};
     return window;
 }
 
@@ -71,6 +78,11 @@ inline void SetColour(HWND window, COLORREF colour) {
 inline int Paints(HWND window) {
     State* state = Find(window);
     return state ? state->paints : -1;
+}
+
+inline int PaintedAt(HWND window) {
+    State* state = Find(window);
+    return state ? state->painted_at : -1;
 }
 
 // Handles every message waiting, the paints last, until nothing is left.

@@ -14,7 +14,8 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64
 # No prompts to install Wine's .NET and HTML engines: the programs need neither.
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 ready=$prefix/.tesselink-ready
-screen=(-a -s "-screen 0 1024x768x24")
+# Servers from 100 + a number of our own up, clear of other tests' servers that start at 99.
+screen=(-a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24")
 
 for tool in wine xvfb-run; do
   if ! command -v "$tool" >/dev/null; then
