@@ -121,7 +121,11 @@ void UncoveringAndShowing() {
         painted::Pump();
         check::True("a parent is painted before its children",
                     painted::PaintedAt(family.parent) < painted::PaintedAt(family.lower));
-        check::Colour("a parent's DC leaves out its children", painted::Pixel(family.parent, 15, 15), CLR_INVALID);
+        painted::SetColour(family.parent, kOld);
+        InvalidateRect(family.parent, nullptr, FALSE);
+        painted::Pump();
+        check::Colour("a parent that clips its children does not paint over them", painted::Pixel(family.lower, 5, 5),
+                      kChildNew);
     }
 }
 
