@@ -118,6 +118,17 @@ inline bool ByPlatform(const char* name, const RECT& got, const RECT& on_ce, con
     return SameRect(RuleName(name), got, OnWindowsCE() ? on_ce : on_desktop);
 }
 
+// A check of a rule the emulator is known not to follow yet, while the fix is under way
+// elsewhere: a failure is printed as "todo" and not counted. Turn it into a plain check once
+// the fix has landed.
+inline bool KnownGap(const char* name, bool ok, const char* gap) {
+    if (ok) return Report(name, true, "");
+    tally().skipped++;
+    printf("todo %s (%s)\n", name, gap);
+    fflush(stdout);
+    return false;
+}
+
 // Prints the closing line; the exit code of the program.
 inline int Finish() {
     printf("%d passed, %d failed, %d skipped\n", tally().passed, tally().failed, tally().skipped);
