@@ -2,6 +2,7 @@
 // TRANSPARENT mode, ETO_OPAQUE fills the whole rectangle, ETO_CLIPPED keeps the text inside
 // it; GetTextExtentPoint32 adds up the characters' widths; on Windows CE text is drawn in
 // the text colour only. The fonts differ between platforms, so the checks hold for any font.
+// DrawIconEx draws an icon of the program's resources at its own size with its transparency.
 #include "Check.h"
 
 namespace {
@@ -107,10 +108,23 @@ void Backgrounds() {
     }
 }
 
+void Icons(HINSTANCE instance) {
+    Canvas canvas;
+    HICON icon = static_cast<HICON>(LoadImage(instance, MAKEINTRESOURCE(104), IMAGE_ICON, 0, 0, 0));
+    check::True("LoadImage loads an icon resource at its own size", icon != nullptr);
+    check::True("DrawIconEx draws it", DrawIconEx(canvas.dc, 2, 2, icon, 0, 0, 0, nullptr, DI_NORMAL) != FALSE);
+    check::Colour("... its opaque pixels in their colour", canvas.At(9, 9), RGB(132, 20, 20));
+    check::Colour("... to its last column", canvas.At(15, 9), RGB(92, 104, 124));
+    check::Colour("... and no further", canvas.At(16, 9), kWhite);
+    check::Colour("... leaving its transparent corner", canvas.At(2, 2), kWhite);
+    DestroyIcon(icon);
+}
+
 }  // namespace
 
-int RunChecks(HINSTANCE, LPWSTR) {
+int RunChecks(HINSTANCE instance, LPWSTR) {
     Extents();
     Backgrounds();
+    Icons(instance);
     return check::Finish();
 }
