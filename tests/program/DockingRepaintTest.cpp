@@ -5,10 +5,12 @@
 
 #include <fstream>
 
+#include <notify.h>
 #include <shellapi.h>
 
 #include "ProgramDevice.h"
 #include "device/DeviceStatus.h"
+#include "shell/Shell.h"
 
 namespace {
 
@@ -105,5 +107,23 @@ TEST(DockingRepaint, CloseThenTheShortcutStartsTheBarAgainReadingItsFilesAnew) {
     });
     ASSERT_NE(bar.bar(), nullptr);
     EXPECT_TRUE(bar.Shown() == large);
+    EXPECT_EQ(bar.count("debug"), 0u);
+}
+
+TEST(DockingRepaint, PowerOnWithTheProgramRegisteredForWakeUpStartsTheClosedBarAgain) {
+    Bar bar;
+    bar.run([] {
+        WCHAR program[] = L"\\Windows\\Tesselink.exe";
+        CeRunAppAtEvent(program, NOTIFICATION_EVENT_WAKEUP);
+    });
+    bar.Tap(kCloseButton);
+    ASSERT_TRUE(bar.host().wait_for_exit());
+    bar.host().inspect([](emu::Device& d) {
+        d.shell->power_off();
+        d.shell->power_on();
+        return 0;
+    });
+    bar.host().wait_idle();
+    EXPECT_NE(bar.bar(), nullptr);
     EXPECT_EQ(bar.count("debug"), 0u);
 }
