@@ -119,8 +119,9 @@ TEST_F(SettingsMenuTest, DraggingMovesTheHighlightReleasingChoosesItAndARepaintD
         wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
         wc.lpszClassName = L"Cover";
         RegisterClass(&wc);
-        CreateWindowEx(0, L"Cover", L"Cover", WS_CHILD | WS_VISIBLE, kLeft + 100, kTop + 100, 60, 40, bar, nullptr,
-                       nullptr, nullptr);
+        HWND cover = CreateWindowEx(0, L"Cover", L"Cover", WS_CHILD | WS_VISIBLE, kLeft + 100, kTop + 100, 60, 40,
+                                    bar, nullptr, nullptr, nullptr);
+        SetWindowPos(cover, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // a new child comes below the menu
     });
     ASSERT_EQ(WindowAt(kLeft + 120, kTop + 120), L"Cover");
     Repaint(menu->Window());

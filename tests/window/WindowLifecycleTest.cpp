@@ -80,7 +80,7 @@ TEST_F(WindowLifecycle, DestroyingAParentDestroysItsChildrenAfterIt) {
         alive[0] = IsWindow(parent), alive[1] = IsWindow(child), alive[2] = IsWindow(grandchild);
         capture_after = GetCapture();
     });
-    EXPECT_EQ(Recorder::seen(), (Lines{"P:WM_DESTROY", "C:WM_DESTROY", "G:WM_DESTROY"}));
+    EXPECT_EQ(Recorder::seen(), (Lines{"P:WM_KILLFOCUS", "P:WM_DESTROY", "C:WM_DESTROY", "G:WM_DESTROY"}));
     EXPECT_FALSE(alive[0] || alive[1] || alive[2]);
     EXPECT_EQ(capture_after, nullptr);
 }
