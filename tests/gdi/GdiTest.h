@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,9 +15,12 @@
 namespace gdi_test {
 
 using Picture = std::vector<std::string>;
-using Legend = std::map<COLORREF, char>;
 
-inline const Legend kBlackOnWhite{{RGB(255, 255, 255), '.'}, {RGB(0, 0, 0), '#'}};
+// The colours the tests draw with, one character each in a picture.
+inline const std::map<COLORREF, char> kLegend{{RGB(255, 255, 255), '.'}, {RGB(0, 0, 0), '#'}, {RGB(128, 128, 128), 'g'},
+                                              {RGB(0, 0, 255), 'b'},     {RGB(255, 0, 0), 'r'},
+                                              {RGB(127, 127, 255), 'p'}};
+inline constexpr COLORREF kWhite = RGB(255, 255, 255), kGrey = RGB(128, 128, 128), kBlack = RGB(0, 0, 0);
 
 // A device with nothing but its GDI, bound to the test's thread, and tiny bitmaps to
 // draw on whose pixels read back as pictures of characters.
@@ -36,7 +40,7 @@ protected:
     emu::Device& device() { return device_; }
 
     // A memory DC on a new width x height bitmap filled with `background`.
-    HDC surface(int width, int height, COLORREF background = RGB(255, 255, 255)) {
+    HDC surface(int width, int height, COLORREF background = kWhite) {
         HDC dc = CreateCompatibleDC(nullptr);
         HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
         HGDIOBJ previous = SelectObject(dc, bitmap);
@@ -49,19 +53,19 @@ protected:
     }
 
     // The pixels of the DC's width x height top-left corner, one character each from
-    // `legend`, '?' for any other colour.
-    static Picture picture(HDC dc, int width, int height, const Legend& legend = kBlackOnWhite) {
-        Picture rows;
-        for (int y = 0; y < height; ++y) {
-            std::string row;
+    // kLegend, '?' for any other colour.
+    static Picture picture(HDC dc, int width, int height) {
+        Picture rows(static_cast<std::size_t>(height));
+        for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
-                auto found = legend.find(GetPixel(dc, x, y));
-                row += found == legend.end() ? '?' : found->second;
+                auto found = kLegend.find(GetPixel(dc, x, y));
+                rows[y] += found == kLegend.end() ? '?' : found->second;
             }
-            rows.push_back(row);
-        }
         return rows;
     }
+
+    // A framebuffer pixel as 0x00RRGGBB.
+    std::uint32_t screen(int x, int y) { return gdi().framebuffer()[y * emu::Gdi::kScreenWidth + x]; }
 
 private:
     struct OwnedSurface {

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,10 @@ struct Recorder {
         case WM_DESTROY: return "WM_DESTROY";
         case WM_PAINT: return "WM_PAINT";
         case WM_ERASEBKGND: return "WM_ERASEBKGND";
-        case WM_CLOSE: return "WM_CLOSE";
         case WM_SETFOCUS: return "WM_SETFOCUS";
-        case WM_KILLFOCUS: return "WM_KILLFOCUS";
         case WM_LBUTTONDOWN: return "WM_LBUTTONDOWN";
         case WM_LBUTTONUP: return "WM_LBUTTONUP";
         case WM_MOUSEMOVE: return "WM_MOUSEMOVE";
-        case WM_KEYDOWN: return "WM_KEYDOWN";
-        case WM_KEYUP: return "WM_KEYUP";
         default: return std::to_string(message);
         }
     }
@@ -42,6 +39,9 @@ struct Recorder {
         return DefWindowProc(window, message, wParam, lParam);
     }
 };
+
+// A rectangle's left, top, right and bottom, to compare in one go.
+inline std::array<LONG, 4> corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // Registers a recording class and creates a window of it.
 inline HWND MakeWindow(const wchar_t* title, DWORD style, int x, int y, int w, int h, HWND parent = nullptr,
