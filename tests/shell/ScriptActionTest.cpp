@@ -30,7 +30,11 @@ TEST_F(ScriptActions, OpenActsAsATapOnThePath) {
     EXPECT_EQ(run("open\n"), "s.txt:1: 'open' takes a path");
 }
 
-TEST_F(ScriptActions, DeviceSettingsReachTheStatus) {
+TEST_F(ScriptActions, DeviceSettingsReachTheStatusAndBadOnesAreRefused) {
+    EXPECT_EQ(run("battery 101\n"), "s.txt:1: '101' is out of range");
+    EXPECT_EQ(run("ac maybe\n"), "s.txt:1: 'maybe' is neither on nor off");
+    EXPECT_EQ(run("store 10 20\n"), "s.txt:1: the device refused store 10 20");
+    EXPECT_EQ(device.device().status->current().battery_percent, 80);
     EXPECT_EQ(run("battery 35\nac on\nmemory 77\nstore 2000 1000\n"), "");
     auto settings = device.device().status->current();
     EXPECT_EQ(settings.battery_percent, 35);
@@ -40,13 +44,6 @@ TEST_F(ScriptActions, DeviceSettingsReachTheStatus) {
     EXPECT_EQ(settings.store_free, 1000u);
     EXPECT_EQ(run("ac off\n"), "");
     EXPECT_EQ(device.device().status->current().ac_line, emu::AcLine::Offline);
-}
-
-TEST_F(ScriptActions, BadSettingsAreRefused) {
-    EXPECT_EQ(run("battery 101\n"), "s.txt:1: '101' is out of range");
-    EXPECT_EQ(run("ac maybe\n"), "s.txt:1: 'maybe' is neither on nor off");
-    EXPECT_EQ(run("store 10 20\n"), "s.txt:1: the device refused store 10 20");
-    EXPECT_EQ(device.device().status->current().battery_percent, 80);
 }
 
 TEST_F(ScriptActions, PowerOnRunsTheWakeUpRegistrations) {
