@@ -13,6 +13,7 @@ LRESULT CALLBACK Answer(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProc(window, message, wParam, lParam);
 }
 
+// Registers a class of its own name whose windows answer WM_USER, and makes one window.
 HWND MakeWindow(const wchar_t* name, DWORD style, HWND parent) {
     WNDCLASS wc = {};
     wc.lpfnWndProc = Answer;
@@ -57,15 +58,10 @@ void CreateAndDestroyChild(benchmark::State& state) {
     test::TestDevice device;
     device.run([&] {
         HWND parent = MakeWindow(L"Parent", WS_VISIBLE, nullptr);
-        WNDCLASS wc = {};
-        wc.lpfnWndProc = Answer;
-        wc.lpszClassName = L"Child";
-        RegisterClass(&wc);
-        for (auto _ : state) {
-            HWND child = CreateWindowEx(0, L"Child", L"Child", WS_CHILD | WS_VISIBLE, 5, 5, 10, 10, parent, nullptr,
-                                        nullptr, nullptr);
-            DestroyWindow(child);
-        }
+        DestroyWindow(MakeWindow(L"Child", WS_CHILD | WS_VISIBLE, parent));
+        for (auto _ : state)
+            DestroyWindow(CreateWindowEx(0, L"Child", L"Child", WS_CHILD | WS_VISIBLE, 5, 5, 10, 10, parent, nullptr,
+                                         nullptr, nullptr));
     });
 }
 BENCHMARK(CreateAndDestroyChild);

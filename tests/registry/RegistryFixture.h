@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
 
