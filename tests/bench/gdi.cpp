@@ -2,13 +2,12 @@
 // bar panel's rounded rectangle, a transparent label, a button-sized copy and a frame edge.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 
 #include <windows.h>
 
 #include "gdi/Gdi.h"
-#include "kernel/Device.h"
+#include "support/BareDevice.h"
 
 namespace {
 
@@ -16,7 +15,7 @@ namespace {
 class ScreenBitmap {
 public:
     ScreenBitmap() {
-        device_.gdi = std::make_shared<emu::Gdi>(device_);
+        bare_.device.gdi = std::make_shared<emu::Gdi>(bare_.device);
         dc_ = CreateCompatibleDC(nullptr);
         bitmap_ = CreateCompatibleBitmap(dc_, emu::Gdi::kScreenWidth, emu::Gdi::kScreenHeight);
         previous_ = SelectObject(dc_, bitmap_);
@@ -30,8 +29,7 @@ public:
     HDC dc() const { return dc_; }
 
 private:
-    emu::Device device_{std::filesystem::temp_directory_path(), emu::Clock::Mode::Virtual};
-    emu::DeviceBinding binding_{device_};
+    test::BareDevice bare_;
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ previous_ = nullptr;

@@ -5,33 +5,30 @@
 #include <projects.h>
 
 #include "device/DeviceStatus.h"
-#include "kernel/Device.h"
-#include "support/TempDir.h"
+#include "support/BareDevice.h"
 
 namespace emu {
 namespace {
 
-std::filesystem::path with_settings(const test::TempDir& image, const char* text) {
-    std::filesystem::create_directories(image.path() / ".device");
-    std::ofstream(image.path() / ".device" / "settings.ini") << text;
-    return image.path();
+// A device whose status starts from these settings.
+void with_settings(test::BareDevice& bare, const char* text) {
+    std::filesystem::create_directories(bare.image.path() / ".device");
+    std::ofstream(bare.image.path() / ".device" / "settings.ini") << text;
+    bare.device.status = std::make_shared<DeviceStatus>(bare.device);
 }
 
-class StatusApi : public ::testing::Test {
+class StatusApi : public ::testing::Test, protected test::BareDevice {
 protected:
-    StatusApi() { device.status = std::make_shared<DeviceStatus>(device); }
+    StatusApi() {
+        with_settings(*this, "ac=off\nbattery=80\nmemory=40\nstore_size=16000000\nstore_free=5000000\n"
+                             "oem=Compaq iPAQ H3600\nlanguage=0x0407\n");
+    }
 
     SYSTEM_POWER_STATUS_EX power() {
         SYSTEM_POWER_STATUS_EX status;
         EXPECT_TRUE(GetSystemPowerStatusEx(&status, TRUE));
         return status;
     }
-
-    test::TempDir image;
-    Device device{with_settings(image, "ac=off\nbattery=80\nmemory=40\nstore_size=16000000\nstore_free=5000000\n"
-                                       "oem=Compaq iPAQ H3600\nlanguage=0x0407\n"),
-                  Clock::Mode::Virtual};
-    DeviceBinding bind{device};
 };
 
 // The calls report the image's settings, then what the host changes, which is logged;
@@ -132,11 +129,10 @@ TEST(StatusApiWithoutSettings, CallsFailAndBadFilesAreReported) {
     EXPECT_EQ(memory.dwMemoryLoad, 0u);
     EXPECT_EQ(memory.dwLength, sizeof memory);
 
-    test::TempDir image;
-    Device device(with_settings(image, "battery=80\nbattery=abc\n"), Clock::Mode::Virtual);
-    device.status = std::make_shared<DeviceStatus>(device);
-    EXPECT_NE(device.status->settings_error().find("line 2"), std::string::npos);
-    EXPECT_EQ(device.status->current().battery_percent, DeviceSettings().battery_percent);
+    test::BareDevice bad;
+    with_settings(bad, "battery=80\nbattery=abc\n");
+    EXPECT_NE(bad.device.status->settings_error().find("line 2"), std::string::npos);
+    EXPECT_EQ(bad.device.status->current().battery_percent, DeviceSettings().battery_percent);
 }
 
 }  // namespace

@@ -10,17 +10,12 @@
 #include <windows.h>
 
 #include "files/FileSystem.h"
-#include "kernel/Device.h"
+#include "support/BareDevice.h"
 #include "support/ReadFile.h"
-#include "support/TempDir.h"
 
-// A device with only a file system, on a temporary image, bound to the test's thread.
-class FilesTest : public ::testing::Test {
+// A device with only a file system.
+class FilesTest : public ::testing::Test, protected test::BareDevice {
 protected:
-    test::TempDir image;
-    emu::Device device{image.path(), emu::Clock::Mode::Virtual};
-    emu::DeviceBinding binding{device};
-
     void SetUp() override { device.files = std::make_shared<emu::FileSystem>(device); }
 
     std::filesystem::path host(const std::string& relative) const { return image.path() / relative; }

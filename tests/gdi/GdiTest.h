@@ -9,8 +9,7 @@
 #include <windows.h>
 
 #include "gdi/Gdi.h"
-#include "kernel/Device.h"
-#include "support/TempDir.h"
+#include "support/BareDevice.h"
 
 namespace gdi_test {
 
@@ -24,9 +23,9 @@ inline constexpr COLORREF kWhite = RGB(255, 255, 255), kGrey = RGB(128, 128, 128
 
 // A device with nothing but its GDI, bound to the test's thread, and tiny bitmaps to
 // draw on whose pixels read back as pictures of characters.
-class GdiTest : public ::testing::Test {
+class GdiTest : public ::testing::Test, protected test::BareDevice {
 protected:
-    GdiTest() { device_.gdi = std::make_shared<emu::Gdi>(device_); }
+    GdiTest() { device.gdi = std::make_shared<emu::Gdi>(device); }
 
     ~GdiTest() override {
         for (const auto& [dc, bitmap, previous] : surfaces_) {
@@ -36,8 +35,7 @@ protected:
         }
     }
 
-    emu::Gdi& gdi() { return *device_.gdi; }
-    emu::Device& device() { return device_; }
+    emu::Gdi& gdi() { return *device.gdi; }
 
     // A memory DC on a new width x height bitmap filled with `background`.
     HDC surface(int width, int height, COLORREF background = kWhite) {
@@ -74,9 +72,6 @@ private:
         HGDIOBJ previous;
     };
 
-    test::TempDir folder_;
-    emu::Device device_{folder_.path(), emu::Clock::Mode::Virtual};
-    emu::DeviceBinding binding_{device_};
     std::vector<OwnedSurface> surfaces_;
 };
 

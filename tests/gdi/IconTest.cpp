@@ -12,7 +12,7 @@ namespace {
 class IconResources : public GdiTest {
 protected:
     IconResources() {
-        const emu::Module& module = device().install(L"\\Windows\\tesselink.exe", nullptr, tesselink_resources());
+        const emu::Module& module = device.install(L"\\Windows\\tesselink.exe", nullptr, tesselink_resources());
         instance = reinterpret_cast<HINSTANCE>(const_cast<emu::Module*>(&module));
     }
 

@@ -100,7 +100,7 @@ TEST_F(PixelRules, EachDrawingCoversExactlyItsPixels) {
         c.draw(dc);
         EXPECT_EQ(picture(dc, c.width, c.height), c.expected);
     }
-    EXPECT_EQ(device().log.events("fixme").size(), 2u);
+    EXPECT_EQ(device.log.events("fixme").size(), 2u);
     EXPECT_EQ(gdi().live_icons(), 0u);
 }
 

@@ -6,18 +6,15 @@
 namespace gdi_test {
 namespace {
 
-class Screen : public GdiTest {
-protected:
-    test::TempDir folder;
-};
+class Screen : public GdiTest {};
 
 TEST_F(Screen, AScreenshotHoldsTheDisplayedScreenInRgbAndTheBacklightDimsOnlyTheDisplay) {
     EXPECT_EQ(gdi().framebuffer().size(), 240u * 320u);
     gdi().fill_screen(emu::Region(RECT{0, 0, 240, 320}), RGB(10, 20, 30));
     gdi().fill_screen(emu::Region(RECT{239, 319, 240, 320}), RGB(200, 100, 50));
-    const auto file = folder.path() / "screen.png";
+    const auto file = image.path() / "screen.png";
     ASSERT_TRUE(gdi().write_png(file));
-    EXPECT_FALSE(gdi().write_png(folder.path() / "missing" / "screen.png"));
+    EXPECT_FALSE(gdi().write_png(image.path() / "missing" / "screen.png"));
 
     png_image image{};
     image.version = PNG_IMAGE_VERSION;

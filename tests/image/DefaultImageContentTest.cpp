@@ -4,10 +4,9 @@
 
 #include "device/DeviceStatus.h"
 #include "image/DefaultImage.h"
-#include "kernel/Device.h"
 #include "registry/Registry.h"
+#include "support/BareDevice.h"
 #include "support/ReadFile.h"
-#include "support/TempDir.h"
 
 namespace emu {
 namespace {
@@ -15,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The default image, unpacked and booted with its status and registry.
-class DefaultImage : public ::testing::Test {
+class DefaultImage : public ::testing::Test, protected test::BareDevice {
 protected:
     DefaultImage() {
         std::string error;
@@ -41,10 +40,6 @@ protected:
         RegCloseKey(key);
         return text;
     }
-
-    test::TempDir image;
-    Device device{image.path(), Clock::Mode::Virtual};
-    DeviceBinding bind{device};
 };
 
 // The quoted program path at the start of a command.
