@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "support/TestDevice.h"
+#include "support/TestWindow.h"
 
 namespace {
 
@@ -13,13 +14,9 @@ LRESULT CALLBACK Answer(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProc(window, message, wParam, lParam);
 }
 
-// Registers a class of its own name whose windows answer WM_USER, and makes one window.
+// A window of a class of its own name that answers WM_USER.
 HWND MakeWindow(const wchar_t* name, DWORD style, HWND parent) {
-    WNDCLASS wc = {};
-    wc.lpfnWndProc = Answer;
-    wc.lpszClassName = name;
-    RegisterClass(&wc);
-    return CreateWindowEx(0, name, name, style, 0, 0, 20, 20, parent, nullptr, nullptr, nullptr);
+    return test::MakeWindow(name, style, 0, 0, 20, 20, parent, Answer);
 }
 
 void SameThreadSend(benchmark::State& state) {

@@ -60,10 +60,11 @@ TEST_F(PixelRules, EachDrawingCoversExactlyItsPixels) {
          {"####g", "#gg#g", "####g", "ggggg"}},
         {"two by two corners leave out exactly the four corner pixels", 5, 4, kGrey,
          [](HDC dc) { RoundRect(dc, 0, 0, 5, 4, 2, 2); }, {"g###g", "#...#", "#...#", "g###g"}},
-        {"corners are quarter ellipses of the given width and height", 12, 12, kGrey,
-         [](HDC dc) { RoundRect(dc, 0, 0, 12, 12, 9, 9); },
-         {"gggg####gggg", "gg##....##gg", "g#........#g", "g#........#g", "#..........#", "#..........#",
-          "#..........#", "#..........#", "g#........#g", "g#........#g", "gg##....##gg", "gggg####gggg"}},
+        {"corners are quarter ellipses of the given width and height, their edge pixels inside", 13, 13, kGrey,
+         [](HDC dc) { RoundRect(dc, 0, 0, 13, 13, 11, 11); },
+         {"ggggg###ggggg", "gg###...###gg", "g#.........#g", "g#.........#g", "g#.........#g", "#...........#",
+          "#...........#", "#...........#", "g#.........#g", "g#.........#g", "g#.........#g", "gg###...###gg",
+          "ggggg###ggggg"}},
         {"corners larger than the rectangle are cut to it", 7, 5, kWhite,
          [](HDC dc) { RoundRect(dc, 1, 1, 6, 4, 40, 30); }, {".......", "...#...", ".##.##.", "...#...", "......."}},
         {"FillRect leaves out right and bottom", 4, 4, kWhite,
@@ -112,10 +113,13 @@ TEST_F(PixelRules, ScreenDcsDrawAtTheirOriginInsideTheirClipAndStoreRgb) {
     visible.subtract(RECT{14, 24, 18, 28});
     HDC dc = gdi().create_screen_dc({10, 20}, visible);
     RECT client{0, 0, 12, 12};
+    const RECT part{1, 2, 3, 4};
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    for (auto [x, y, inked] : {std::tuple{10, 20, true}, {21, 31, true}, {13, 27, true}, {18, 28, true},
-                               {14, 24, false}, {17, 27, false}, {9, 20, false}, {10, 32, false}, {22, 20, false}})
-        EXPECT_EQ(screen(x, y), inked ? 0u : 0xFFFFFFu) << x << "," << y;
+    FillRect(dc, &part, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    for (auto [x, y, colour] : {std::tuple{10, 20, 0u}, {21, 31, 0u}, {13, 27, 0u}, {18, 28, 0u}, {11, 21, 0u},
+                                {11, 22, 0x808080u}, {12, 23, 0x808080u}, {13, 23, 0u}, {14, 24, 0xFFFFFFu},
+                                {17, 27, 0xFFFFFFu}, {9, 20, 0xFFFFFFu}, {10, 32, 0xFFFFFFu}, {22, 20, 0xFFFFFFu}})
+        EXPECT_EQ(screen(x, y), colour) << x << "," << y;
     EXPECT_EQ(GetPixel(dc, 0, 0), kBlack);
     EXPECT_EQ(GetPixel(dc, 4, 4), CLR_INVALID);
     EXPECT_EQ(GetPixel(dc, -1, 0), CLR_INVALID);

@@ -76,7 +76,7 @@ TEST_F(FileInfo, AShortcutWearsItsTargetsIcon) {
     EXPECT_EQ(image(before.info.hIcon), image(ask(L"\\Windows\\calc.exe", kSmall).info.hIcon));
     EXPECT_EQ(image(after.info.hIcon), image(ask(L"\\Windows\\contacts.exe", kSmall).info.hIcon));
 
-    host().install(L"\\Windows\\Tesselink.exe", &InstalledProgram::Entry, tesselink_resources());
+    host().install(L"\\Windows\\Tesselink.exe", &InstalledProgram, tesselink_resources());
     auto answer = ask(L"\\Windows\\Start Menu\\Tesselink.lnk", kLarge | SHGFI_DISPLAYNAME);
     ASSERT_NE(answer.result, 0u);
     EXPECT_EQ(answer.info.iIcon, emu::kIconArtCount);

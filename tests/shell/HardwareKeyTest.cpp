@@ -4,6 +4,8 @@
 
 #include <gx.h>
 
+#include "support/TestWindow.h"
+
 namespace shell_test {
 namespace {
 
@@ -21,11 +23,7 @@ protected:
     // A program with a window in front, which takes the keys through GAPI when asked.
     void run_program(bool takes_keys) {
         device.run([takes_keys] {
-            WNDCLASS wc{};
-            wc.lpfnWndProc = KeyWindow;
-            wc.lpszClassName = L"KeyWindow";
-            RegisterClass(&wc);
-            CreateWindowEx(0, L"KeyWindow", L"Keys", WS_VISIBLE, 0, 26, 240, 294, nullptr, nullptr, nullptr, nullptr);
+            test::MakeWindow(L"Keys", WS_VISIBLE, 0, 26, 240, 294, nullptr, KeyWindow);
             if (takes_keys) GXOpenInput();
             MSG msg;
             while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);

@@ -118,7 +118,7 @@ TEST_F(ShellExecute, TheInstalledProgramStartsAgainEachTime) {
     EXPECT_TRUE(open(L"\"\\Windows\\Start Menu\\Tesselink.lnk\""));
     EXPECT_TRUE(create(L"\\windows\\tesselink.exe", L"-first"));
     EXPECT_TRUE(create(nullptr, L"\"\\Windows\\Tesselink.exe\" -second"));
-    EXPECT_EQ(InstalledProgram::command_line(), L"-second");
+    EXPECT_EQ(g_program_command_line, L"-second");
     device.run([] {
         HKEY key;
         RegCreateKeyEx(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Shell\\Keys\\40C4", 0, nullptr, 0, 0, nullptr, &key,
@@ -129,7 +129,7 @@ TEST_F(ShellExecute, TheInstalledProgramStartsAgainEachTime) {
     });
     host().key(VK_APP4);
     host().key(VK_APP4);
-    EXPECT_EQ(InstalledProgram::starts(), 6);
+    EXPECT_EQ(g_program_starts, 6);
     EXPECT_EQ(started().size(), 6u);
 }
 

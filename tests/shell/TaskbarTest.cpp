@@ -3,6 +3,8 @@
 
 #include <aygshell.h>
 
+#include "support/TestWindow.h"
+
 namespace shell_test {
 namespace {
 
@@ -17,12 +19,7 @@ protected:
     // A program window below the taskbar, in front.
     Taskbar() {
         device.run([] {
-            WNDCLASS wc{};
-            wc.lpfnWndProc = DefWindowProc;
-            wc.lpszClassName = L"Requester";
-            RegisterClass(&wc);
-            g_window = CreateWindowEx(0, L"Requester", L"Requester", WS_VISIBLE, 0, 100, 240, 100, nullptr, nullptr,
-                                      nullptr, nullptr);
+            g_window = test::MakeWindow(L"Requester", WS_VISIBLE, 0, 100, 240, 100, nullptr, DefWindowProc);
             MSG msg;
             while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
         });

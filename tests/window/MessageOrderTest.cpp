@@ -4,7 +4,7 @@
 #include "Recorder.h"
 #include "support/TestDevice.h"
 
-using test::MakeWindow;
+using test::RecordedWindow;
 using test::Recorder;
 using Lines = std::vector<std::string>;
 
@@ -33,7 +33,7 @@ TEST_F(MessageOrder, SendsNestAtOnceAndPostedMessagesComeInOrderBeforeQuit) {
     LRESULT result = 0;
     int exit_code = -1;
     device.run([&] {
-        HWND w = MakeWindow(L"N", 0, 0, 0, 10, 10, nullptr, Nesting);
+        HWND w = RecordedWindow(L"N", 0, 0, 0, 10, 10, nullptr, Nesting);
         Recorder::seen().clear();
         result = SendMessage(w, kOuter, 0, 0);
         PostQuitMessage(7);
@@ -54,7 +54,7 @@ TEST_F(MessageOrder, ThePaintCycle) {
     PAINTSTRUCT ps{};
     BOOL invalid_after_paint = TRUE, invalid_after_update = TRUE;
     device.run([&] {
-        HWND w = MakeWindow(L"W", WS_VISIBLE, 0, 0, 50, 50);
+        HWND w = RecordedWindow(L"W", WS_VISIBLE, 0, 0, 50, 50);
         ValidateRect(w, nullptr);
         Recorder::seen().clear();
         UpdateWindow(w);
@@ -88,8 +88,8 @@ TEST_F(MessageOrder, ThePaintCycle) {
 TEST_F(MessageOrder, HidingInvalidatesWhatWasUnderneathAndShowingInvalidatesTheWindow) {
     RECT below_update{}, top_update{};
     device.run([&] {
-        HWND below = MakeWindow(L"Below", WS_VISIBLE, 0, 0, 100, 100);
-        HWND top = MakeWindow(L"Above", WS_VISIBLE, 10, 10, 20, 20);
+        HWND below = RecordedWindow(L"Below", WS_VISIBLE, 0, 0, 100, 100);
+        HWND top = RecordedWindow(L"Above", WS_VISIBLE, 10, 10, 20, 20);
         ValidateRect(below, nullptr);
         ValidateRect(top, nullptr);
         ShowWindow(top, SW_HIDE);

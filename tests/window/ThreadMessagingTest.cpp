@@ -5,7 +5,7 @@
 #include "Recorder.h"
 #include "support/TestDevice.h"
 
-using test::MakeWindow;
+using test::RecordedWindow;
 using test::Recorder;
 using Lines = std::vector<std::string>;
 
@@ -29,7 +29,7 @@ DWORD WINAPI SendOnce(LPVOID) {
 }
 
 DWORD WINAPI SendForever(LPVOID) {
-    for (WPARAM n = 1;; ++n) SendMessage(g_target, kPing, n, 0);
+    for (WPARAM n = 2;; ++n) SendMessage(g_target, kPing, n, 0);
 }
 
 void RunLoop() {
@@ -37,37 +37,28 @@ void RunLoop() {
     while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
 }
 
-class ThreadMessaging : public ::testing::Test {
-protected:
-    void SetUp() override { Recorder::seen().clear(); }
-    test::TestDevice device;
-};
-
 // The worker runs only once the owner waits; the owner handles its send on its own thread.
-TEST_F(ThreadMessaging, ASendFromAWorkerIsHandledOnTheOwnersThreadWhileTheWorkerWaits) {
-    DWORD ui_thread = 0, polled = 0;
+// A worker stopped while it waits to send has its message withdrawn.
+TEST(ThreadMessaging, ASendIsHandledOnTheOwnersThreadWhileTheSenderWaitsAndWithdrawnWhenItStops) {
+    Recorder::seen().clear();
+    test::TestDevice device;
+    DWORD ui_thread = 0, polled = 0, exit_code = 0;
     device.run([&] {
-        g_target = MakeWindow(L"Owner", 0, 0, 0, 10, 10, nullptr, Owner);
+        g_target = RecordedWindow(L"Owner", 0, 0, 0, 10, 10, nullptr, Owner);
         ui_thread = GetCurrentThreadId();
         HANDLE worker = CreateThread(nullptr, 0, SendOnce, nullptr, 0, nullptr);
         polled = WaitForSingleObject(worker, 0);
         Recorder::seen().push_back("polled");
         RunLoop();
-        CloseHandle(worker);
     });
     EXPECT_EQ(polled, static_cast<DWORD>(WAIT_TIMEOUT));
     EXPECT_EQ(g_handled_on, ui_thread);
-    EXPECT_EQ(Recorder::seen(), (Lines{"polled", "worker sends", "handled 1", "worker got 101"}));
-}
-
-TEST_F(ThreadMessaging, StoppingAWorkerWithdrawsTheMessageItWaitsToSend) {
-    DWORD exit_code = 0;
     device.run([&] {
-        g_target = MakeWindow(L"Owner", 0, 0, 0, 10, 10, nullptr, Owner);
+        g_target = RecordedWindow(L"Owner", 0, 0, 0, 10, 10, nullptr, Owner);
         HANDLE worker = CreateThread(nullptr, 0, SendForever, nullptr, 0, nullptr);
         MSG msg;
         // Handle two sends; the worker then waits with its third.
-        while (Recorder::seen().size() < 2) {
+        while (Recorder::seen().size() < 6) {
             Sleep(1);
             if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
         }
@@ -79,7 +70,7 @@ TEST_F(ThreadMessaging, StoppingAWorkerWithdrawsTheMessageItWaitsToSend) {
         RunLoop();
     });
     device.host().advance(100);
-    EXPECT_EQ(Recorder::seen(), (Lines{"handled 1", "handled 2"}));
+    EXPECT_EQ(Recorder::seen(), (Lines{"polled", "worker sends", "handled 1", "worker got 101", "handled 2", "handled 3"}));
     EXPECT_EQ(exit_code, 5u);
 }
 

@@ -4,7 +4,7 @@
 #include "Recorder.h"
 #include "support/TestDevice.h"
 
-using test::MakeWindow;
+using test::RecordedWindow;
 using test::Recorder;
 using Lines = std::vector<std::string>;
 
@@ -18,7 +18,7 @@ protected:
 
 TEST_F(WindowLifecycle, CreationSendsOnlyCreateAndFocusAndTheLoopPaintsLater) {
     device.run([] {
-        MakeWindow(L"Top", WS_VISIBLE, 0, 0, 100, 100);
+        RecordedWindow(L"Top", WS_VISIBLE, 0, 0, 100, 100);
         Recorder::record(nullptr, WM_NULL);  // marks the return of CreateWindowEx
         MSG msg;
         while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
@@ -33,10 +33,10 @@ TEST_F(WindowLifecycle, DefaultAndBorderedGeometry) {
     RECT default_rect{}, client{};
     POINT origin{0, 0};
     device.run([&] {
-        HWND w = MakeWindow(L"Default", 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT);
+        HWND w = RecordedWindow(L"Default", 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT);
         GetWindowRect(w, &default_rect);
-        HWND top = MakeWindow(L"Framed", WS_VISIBLE, 10, 20, 100, 50);
-        HWND child = MakeWindow(L"Boxed", WS_CHILD | WS_VISIBLE | WS_BORDER, 5, 5, 30, 20, top);
+        HWND top = RecordedWindow(L"Framed", WS_VISIBLE, 10, 20, 100, 50);
+        HWND child = RecordedWindow(L"Boxed", WS_CHILD | WS_VISIBLE | WS_BORDER, 5, 5, 30, 20, top);
         GetClientRect(child, &client);
         ClientToScreen(child, &origin);
     });
@@ -55,9 +55,9 @@ TEST_F(WindowLifecycle, ClassesFindWindowAndDestruction) {
     BOOL unregistered_busy = TRUE, unregistered_after = FALSE, alive = TRUE;
     HWND parent = nullptr, found = nullptr, child_found = nullptr, any_title = nullptr, capture_after = nullptr;
     device.run([&] {
-        parent = MakeWindow(L"Parent", WS_VISIBLE, 0, 0, 100, 100);
-        HWND child = MakeWindow(L"Kid", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent);
-        HWND grandchild = MakeWindow(L"G", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, child);
+        parent = RecordedWindow(L"Parent", WS_VISIBLE, 0, 0, 100, 100);
+        HWND child = RecordedWindow(L"Kid", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent);
+        HWND grandchild = RecordedWindow(L"G", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, child);
         found = FindWindow(L"PARENT", L"parent");
         child_found = FindWindow(L"Kid", L"Kid");
         any_title = FindWindow(L"Parent", nullptr);
