@@ -114,6 +114,7 @@ TEST(IconFile, MalformedDescriptionsGiveNoImage) {
         {18, 4, 0xFFFFFFF0},            // image offset past the end, and wrapping with its size
         {14, 4, 0x7FFFFFFF},            // image size past the end
         {14, 4, 40 + 16},               // image size without room for the mask
+        {14, 4, 40 + 16 + 4},           // image size without room for the mask's last row
         {header, 4, 12},                // too short a header
         {header, 4, 0x10000},           // header longer than the image
         {header + 4, 4, 0},             // no width
@@ -130,8 +131,9 @@ TEST(IconFile, MalformedDescriptionsGiveNoImage) {
         for (int i = 0; i < fault.width; ++i) bytes[fault.offset + i] = static_cast<unsigned char>(fault.value >> 8 * i);
         EXPECT_TRUE(decode(bytes).empty()) << "field at " << fault.offset << " = " << fault.value;
     }
-    Dib too_many_colours{1, 1, 4, std::vector<std::uint32_t>(17), {0, 0, 0, 0}};
-    EXPECT_TRUE(decode(icon_file({too_many_colours.bytes()})).empty());
+    for (const Dib& refused : {Dib{1, 1, 4, std::vector<std::uint32_t>(17), {0, 0, 0, 0}},  // too many colours
+                               Dib{257, 1, 1, {0, 0}, Bytes(36), Bytes(36)}})                // too wide, yet whole
+        EXPECT_TRUE(decode(icon_file({refused.bytes()})).empty());
 }
 
 TEST(IconFile, TruncatedFileGivesOnlyTheImagesThatAreWhole) {

@@ -6,7 +6,7 @@ namespace {
 
 class ProgramWindow : public ShellTest {};
 
-TEST_F(ProgramWindow, ShowsInTheWorkAreaInFrontOnceAndItsOkButtonClosesIt) {
+TEST_F(ProgramWindow, ShowsInTheWorkAreaInFrontOnceAndItsOkButtonOrTheShutdownClosesIt) {
     open(L"\\Windows\\calc.exe");
     HWND window = program_window(L"Calculator");
     ASSERT_NE(window, nullptr);
@@ -43,9 +43,8 @@ TEST_F(ProgramWindow, ShowsInTheWorkAreaInFrontOnceAndItsOkButtonClosesIt) {
     EXPECT_EQ(program_window(L"Calculator"), nullptr);
     EXPECT_EQ(host().exit_code(L"\\Windows\\calc.exe"), 0);
     EXPECT_EQ(live_icons(), icons - 2);
-}
 
-TEST_F(ProgramWindow, TheOrderlyShutdownClosesEveryProgram) {
+    // The orderly shutdown closes every program.
     open(L"\\Windows\\inbox.exe");
     open(L"\\Windows\\Start Menu\\Games\\Solitaire.lnk");
     host().shutdown();
