@@ -64,11 +64,11 @@ TEST_F(ObjectRules, ObjectsDcsAndIconsEndOnceAndOnlyWhenFree) {
     EXPECT_FALSE(DeleteObject(brush));
     EXPECT_EQ(SelectObject(dc, brush), nullptr);
 
-    HGDIOBJ pen = GetStockObject(BLACK_PEN);
+    HGDIOBJ pen = GetStockObject(WHITE_PEN);  // a stock object that no DC holds
     EXPECT_TRUE(DeleteObject(pen));
     LOGPEN description{};
     EXPECT_EQ(GetObject(pen, sizeof description, &description), static_cast<int>(sizeof description));
-    EXPECT_EQ(description.lopnColor, kBlack);
+    EXPECT_EQ(description.lopnColor, kWhite);
 
     HICON first = gdi().create_icon(1, 1, {0xFF000000});
     HICON second = gdi().create_icon(1, 1, {0xFF000000});
