@@ -48,6 +48,22 @@ TEST_F(MessageOrder, SendsNestAtOnceAndPostedMessagesComeInOrderBeforeQuit) {
     EXPECT_EQ(exit_code, 7);
 }
 
+// A posted message comes before input, even input that arrived first.
+TEST_F(MessageOrder, PostedMessagesComeBeforeInput) {
+    device.run([] {
+        HWND w = RecordedWindow(L"P", WS_VISIBLE, 0, 100, 240, 100);
+        Sleep(100);  // meanwhile the stylus goes down
+        PostMessage(w, WM_USER, 0, 0);
+        MSG msg;
+        while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
+    });
+    Recorder::seen().clear();
+    device.host().stylus_down(120, 150);
+    device.host().advance(100);
+    ASSERT_GE(Recorder::seen().size(), 2u);
+    EXPECT_EQ(Lines(Recorder::seen().begin(), Recorder::seen().begin() + 2), (Lines{"P:1024", "P:WM_LBUTTONDOWN"}));
+}
+
 // UpdateWindow paints at once only what is invalid; BeginPaint reports and validates the
 // update region; a paint waits until the queue is empty, and the quit message comes first.
 TEST_F(MessageOrder, ThePaintCycle) {
