@@ -27,26 +27,17 @@ class GdiTest : public ::testing::Test, protected test::BareDevice {
 protected:
     GdiTest() { device.gdi = std::make_shared<emu::Gdi>(device); }
 
-    ~GdiTest() override {
-        for (const auto& [dc, bitmap, previous] : surfaces_) {
-            SelectObject(dc, previous);
-            DeleteObject(bitmap);
-            DeleteDC(dc);
-        }
-    }
-
     emu::Gdi& gdi() { return *device.gdi; }
 
-    // A memory DC on a new width x height bitmap filled with `background`.
+    // A memory DC on a new width x height bitmap filled with `background`, left for the
+    // device to free with everything else at the end of the test.
     HDC surface(int width, int height, COLORREF background = kWhite) {
         HDC dc = CreateCompatibleDC(nullptr);
-        HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-        HGDIOBJ previous = SelectObject(dc, bitmap);
+        SelectObject(dc, CreateCompatibleBitmap(dc, width, height));
         HBRUSH brush = CreateSolidBrush(background);
         RECT all{0, 0, width, height};
         FillRect(dc, &all, brush);
         DeleteObject(brush);
-        surfaces_.push_back({dc, bitmap, previous});
         return dc;
     }
 
@@ -64,15 +55,6 @@ protected:
 
     // A framebuffer pixel as 0x00RRGGBB.
     std::uint32_t screen(int x, int y) { return gdi().framebuffer()[y * emu::Gdi::kScreenWidth + x]; }
-
-private:
-    struct OwnedSurface {
-        HDC dc;
-        HBITMAP bitmap;
-        HGDIOBJ previous;
-    };
-
-    std::vector<OwnedSurface> surfaces_;
 };
 
 }  // namespace gdi_test
