@@ -13,8 +13,11 @@ namespace {
 LRESULT CALLBACK Tracking(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message < WM_MOUSEMOVE || message > WM_LBUTTONUP) return DefWindowProc(window, message, wParam, lParam);
     test::Recorder::record(window, message);
-    test::Recorder::seen().back() += " " + std::to_string(static_cast<short>(LOWORD(lParam))) + "," +
-                                     std::to_string(static_cast<short>(HIWORD(lParam)));
+    auto& line = test::Recorder::seen().back();
+    line += ' ';
+    line += std::to_string(static_cast<short>(LOWORD(lParam)));
+    line += ',';
+    line += std::to_string(static_cast<short>(HIWORD(lParam)));
     if (message == WM_LBUTTONDOWN) SetCapture(window);
     if (message == WM_LBUTTONUP) ReleaseCapture();
     return 0;
