@@ -33,7 +33,7 @@ protected:
     // The top-left corner of entry i's cell: nine rows of 18 pixels on the left, the rest right.
     static POINT Cell(int i) { return i < 9 ? POINT{4, i * 18 + 5} : POINT{98, (i - 9) * 18 + 5}; }
     static POINT Centre(int i) { return POINT{Cell(i).x + 45, Cell(i).y + 9}; }
-    COLORREF CellBackground(int i) { return Pixel(Cell(i).x + 86, Cell(i).y + 9); }  // no icon or label there
+    COLORREF CellBackground(int i) { return Pixel(Cell(i).x + 86, Cell(i).y + 2); }  // above the label, right of the icon
     void Tap(int i) {
         Down(Centre(i).x, Centre(i).y);
         Up(Centre(i).x, Centre(i).y);

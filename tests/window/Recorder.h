@@ -20,7 +20,8 @@ struct Recorder {
     static void record(HWND window, UINT message) {
         static const std::map<UINT, std::string> names{
             {WM_CREATE, "WM_CREATE"},         {WM_DESTROY, "WM_DESTROY"},         {WM_PAINT, "WM_PAINT"},
-            {WM_ERASEBKGND, "WM_ERASEBKGND"}, {WM_SETFOCUS, "WM_SETFOCUS"},       {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+            {WM_ERASEBKGND, "WM_ERASEBKGND"}, {WM_SETFOCUS, "WM_SETFOCUS"},       {WM_KILLFOCUS, "WM_KILLFOCUS"},
+            {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
             {WM_LBUTTONUP, "WM_LBUTTONUP"},   {WM_MOUSEMOVE, "WM_MOUSEMOVE"}};
         WCHAR title[64] = {};
         GetWindowText(window, title, 64);

@@ -82,7 +82,7 @@ TEST_F(WindowLifecycle, ClassesFindWindowAndDestruction) {
     EXPECT_EQ(duplicate_error, static_cast<DWORD>(ERROR_CLASS_ALREADY_EXISTS));
     EXPECT_FALSE(unregistered_busy);
     EXPECT_EQ(busy_error, static_cast<DWORD>(ERROR_CLASS_HAS_WINDOWS));
-    EXPECT_EQ(Recorder::seen(), (Lines{"Parent:WM_DESTROY", "Kid:WM_DESTROY", "G:WM_DESTROY"}));
+    EXPECT_EQ(Recorder::seen(), (Lines{"Parent:WM_KILLFOCUS", "Parent:WM_DESTROY", "Kid:WM_DESTROY", "G:WM_DESTROY"}));
     EXPECT_FALSE(alive);
     EXPECT_EQ(capture_after, nullptr);
     EXPECT_TRUE(unregistered_after);
