@@ -1,6 +1,8 @@
 // Kernel services: threads, synchronisation, time, processes, run-time libraries,
-// debug output, error codes, and the device's power and memory status.
+// debug output, error codes, memory blocks, and the device's power and memory status.
 #pragma once
+#include <string.h>
+
 #include <windef.h>
 #include <winerror.h>
 
@@ -83,6 +85,7 @@ BOOL WINAPI CreateProcessW(LPCWSTR pszImageName, LPWSTR pszCmdLine, LPSECURITY_A
                            LPSECURITY_ATTRIBUTES psaThread, BOOL fInheritHandles, DWORD fdwCreate, LPVOID pvEnvironment,
                            LPWSTR pszCurDir, LPSTARTUPINFOW psiStartInfo, LPPROCESS_INFORMATION pProcInfo);
 #define CreateProcess CreateProcessW
+BOOL WINAPI GetExitCodeProcess(HANDLE hProcess, LPDWORD lpExitCode);
 HMODULE WINAPI LoadLibraryW(LPCWSTR lpLibFileName);
 #define LoadLibrary LoadLibraryW
 BOOL WINAPI FreeLibrary(HMODULE hLibModule);
@@ -92,6 +95,38 @@ HMODULE WINAPI GetModuleHandleW(LPCWSTR lpModuleName);
 #define GetModuleHandle GetModuleHandleW
 DWORD WINAPI GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
 #define GetModuleFileName GetModuleFileNameW
+
+// Memory blocks, over the C library's calls, which come along with these headers.
+#define RtlEqualMemory(Destination, Source, Length) (!memcmp((Destination), (Source), (Length)))
+#define RtlMoveMemory(Destination, Source, Length) memmove((Destination), (Source), (Length))
+#define RtlCopyMemory(Destination, Source, Length) memcpy((Destination), (Source), (Length))
+#define RtlFillMemory(Destination, Length, Fill) memset((Destination), (Fill), (Length))
+#define RtlZeroMemory(Destination, Length) memset((Destination), 0, (Length))
+#define EqualMemory RtlEqualMemory
+#define MoveMemory RtlMoveMemory
+#define CopyMemory RtlCopyMemory
+#define FillMemory RtlFillMemory
+#define ZeroMemory RtlZeroMemory
+
+// The system's version; the device reports Windows CE 3.0.
+#define VER_PLATFORM_WIN32s 0
+#define VER_PLATFORM_WIN32_WINDOWS 1
+#define VER_PLATFORM_WIN32_NT 2
+#define VER_PLATFORM_WIN32_CE 3
+
+typedef struct _OSVERSIONINFOW {
+    DWORD dwOSVersionInfoSize;
+    DWORD dwMajorVersion;
+    DWORD dwMinorVersion;
+    DWORD dwBuildNumber;
+    DWORD dwPlatformId;
+    WCHAR szCSDVersion[128];
+} OSVERSIONINFOW, *POSVERSIONINFOW, *LPOSVERSIONINFOW;
+typedef OSVERSIONINFOW OSVERSIONINFO;
+typedef LPOSVERSIONINFOW LPOSVERSIONINFO;
+
+BOOL WINAPI GetVersionExW(LPOSVERSIONINFOW lpVersionInformation);
+#define GetVersionEx GetVersionExW
 
 // Power and memory status.
 #define AC_LINE_OFFLINE 0x00

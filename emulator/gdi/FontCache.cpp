@@ -33,7 +33,7 @@ LONG usable_height(LONG height) {
 
 }  // namespace
 
-FontCache::FontCache() {
+FontCache::FontCache(FontSmoothing smoothing) : smoothing_(smoothing) {
     if (FT_Init_FreeType(&library_) != 0) throw std::runtime_error("FreeType does not start");
     regular_ = open_face(library_, "DejaVuSans.ttf");
     bold_ = open_face(library_, "DejaVuSans-Bold.ttf");
@@ -49,10 +49,15 @@ FontCache::~FontCache() {
 SizedFont& FontCache::font_for(const LOGFONTW& logfont) {
     const bool bold = logfont.lfWeight >= FW_SEMIBOLD;
     const LONG height = usable_height(logfont.lfHeight);
-    const bool antialiased = logfont.lfQuality != NONANTIALIASED_QUALITY;
+    const bool antialiased = smoothed(logfont.lfQuality);
     auto& font = fonts_[{bold, height, antialiased}];
     if (!font) font = std::make_unique<SizedFont>(bold ? bold_ : regular_, height, antialiased);
     return *font;
+}
+
+bool FontCache::smoothed(BYTE quality) const {
+    if (quality == ANTIALIASED_QUALITY) return true;
+    return smoothing_ == FontSmoothing::UnlessRefused && quality != NONANTIALIASED_QUALITY;
 }
 
 }  // namespace emu

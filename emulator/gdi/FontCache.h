@@ -56,12 +56,18 @@ private:
     std::array<const Glyph*, 256> latin1_{};
 };
 
+// When text is smoothed (antialiased). Windows CE draws glyphs in the text colour only,
+// hinted, and smooths a font only when its lfQuality asks (ANTIALIASED_QUALITY), unless
+// the device turns smoothing on for every font that does not refuse it
+// (NONANTIALIASED_QUALITY).
+enum class FontSmoothing { WhenAsked, UnlessRefused };
+
 // FreeType and the sized fonts made so far, found by what a LOGFONT asks for: the
 // character height (lfHeight below 0) or cell height (above 0), bold from weight 600,
-// and antialiasing unless NONANTIALIASED_QUALITY.
+// and smoothing as its lfQuality and the cache's rule decide.
 class FontCache {
 public:
-    FontCache();
+    explicit FontCache(FontSmoothing smoothing);
     ~FontCache();
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
@@ -69,6 +75,9 @@ public:
     SizedFont& font_for(const LOGFONTW& logfont);
 
 private:
+    bool smoothed(BYTE quality) const;
+
+    FontSmoothing smoothing_;
     FT_LibraryRec_* library_ = nullptr;
     FT_FaceRec_* regular_ = nullptr;
     FT_FaceRec_* bold_ = nullptr;

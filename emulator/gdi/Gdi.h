@@ -27,16 +27,21 @@ class Gdi {
 public:
     static constexpr int kScreenWidth = 240, kScreenHeight = 320;
 
-    explicit Gdi(Device& device);
+    // `smoothing`: the device's rule for smoothing text, known at boot.
+    explicit Gdi(Device& device, FontSmoothing smoothing = FontSmoothing::WhenAsked);
     Gdi(const Gdi&) = delete;
     Gdi& operator=(const Gdi&) = delete;
 
     // The framebuffer, row-major, 0x00RRGGBB.
     const std::vector<std::uint32_t>& framebuffer() const { return screen_->pixels; }
-    // The framebuffer as the eye sees it, dimmed to the backlight's brightness.
+    // The framebuffer as the eye sees it: dimmed to the backlight's brightness, dark while
+    // the display is off.
     std::vector<std::uint32_t> displayed() const;
     // Brightness of the backlight in percent: 100 shows the framebuffer as it is.
     void set_brightness(int percent);
+    // Switching the display off darkens it and keeps the framebuffer, which shows again
+    // as it was when the display is switched on.
+    void set_display_on(bool on) { display_on_ = on; }
     bool write_png(const std::filesystem::path& file) const;
 
     // A DC drawing to the screen whose (0, 0) is screen point `origin` (a window's client
@@ -48,6 +53,8 @@ public:
     DeviceContext* dc(HDC handle) const { return dcs_.get(handle); }
 
     void fill_screen(const Region& area, COLORREF colour);
+    // Copies the screen pixels that end up in `destination` from where they are, `by` away.
+    void move_screen_pixels(const Region& destination, POINT by);
     HICON create_icon(int width, int height, std::vector<std::uint32_t> argb);
     HICON add_icon(std::shared_ptr<const Icon> icon) { return static_cast<HICON>(icons.add(std::move(icon))); }
 
@@ -72,6 +79,7 @@ private:
     std::shared_ptr<Surface> screen_;
     HandleTable<DeviceContext> dcs_{kDeviceContextTag};
     int brightness_ = 100;
+    bool display_on_ = true;
 };
 
 }  // namespace emu

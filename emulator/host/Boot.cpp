@@ -32,6 +32,13 @@ bool prepare_folder(const BootOptions& options, std::string& error) {
 
 bool writable(const fs::path& folder) { return ::access(folder.c_str(), W_OK) == 0; }
 
+// As on Windows CE, the GDI reads at boot whether the registry turns font smoothing on
+// for every font: the key's presence does, whatever it holds.
+FontSmoothing font_smoothing(const Registry& registry) {
+    return registry.find(L"HKEY_LOCAL_MACHINE\\System\\GDI\\Fontsmoothing") ? FontSmoothing::UnlessRefused
+                                                                              : FontSmoothing::WhenAsked;
+}
+
 }  // namespace
 
 std::unique_ptr<DeviceFolderLock> claim_device_folder(const BootOptions& options, std::string& error) {
@@ -65,7 +72,7 @@ std::unique_ptr<Device> assemble_device(const BootOptions& options, std::string&
     if (!error.empty()) return nullptr;
     if (!writable(options.image) || !writable(options.image / ".device"))
         device->log.record("device-read-only", {{"folder", options.image.string()}});
-    device->gdi = std::make_shared<Gdi>(*device);
+    device->gdi = std::make_shared<Gdi>(*device, font_smoothing(*device->registry));
     device->windows = std::make_shared<WindowManager>(*device);
     device->shell = std::make_shared<Shell>(*device);
     device->libraries = std::make_shared<Libraries>(*device);

@@ -1,8 +1,11 @@
 #include "host/DeviceHost.h"
 
+#include <algorithm>
+
 #include "gdi/Gdi.h"
 #include "host/Boot.h"
 #include "host/RealTimeWaker.h"
+#include "shell/Shell.h"
 #include "window/WindowManager.h"
 
 namespace emu {
@@ -101,10 +104,11 @@ void DeviceHost::advance(std::uint64_t ms) {
     settle(lock);
 }
 
-bool DeviceHost::wait_for_exit(std::uint64_t max_ms) {
+bool DeviceHost::wait_for_exit(std::uint64_t max_ms, OpenBoxes boxes) {
     std::unique_lock lock(device_->scheduler.mutex());
     auto& scheduler = device_->scheduler;
     auto limit = device_->clock.now_ms() + max_ms;
+    int answers_left = 100;
     for (;;) {
         if (device_->clock.mode() == Clock::Mode::Real) {
             auto now = device_->clock.now_ms();
@@ -115,11 +119,48 @@ bool DeviceHost::wait_for_exit(std::uint64_t max_ms) {
             settle(lock);
         }
         if (device_->all_processes_ended()) return true;
+        if (boxes == OpenBoxes::AnswerWithDefault && answers_left > 0 && post_answer(std::nullopt)) {
+            --answers_left;
+            continue;
+        }
         if (device_->clock.mode() == Clock::Mode::Real) continue;
         auto next = scheduler.next_deadline();
         if (!next || *next > limit) return false;
         device_->clock.advance_to(*next);
     }
+}
+
+std::optional<OpenMessageBox> DeviceHost::message_box() {
+    return inspect([](Device& d) -> std::optional<OpenMessageBox> {
+        if (!d.shell || d.shell->message_boxes().empty()) return std::nullopt;
+        return d.shell->message_boxes().back();
+    });
+}
+
+bool DeviceHost::post_answer(std::optional<int> id) {
+    if (!device_->shell || device_->shell->message_boxes().empty()) return false;
+    const OpenMessageBox& box = device_->shell->message_boxes().back();
+    const int answer = id.value_or(box.default_id);
+    const bool has_button = std::any_of(box.buttons.begin(), box.buttons.end(),
+                                        [&](const OpenMessageBox::Button& button) { return button.id == answer; });
+    Window* window = device_->windows->window(box.window);
+    if (!has_button || !window || !window->thread) return false;
+    device_->windows->post(*window->thread, MSG{box.window, WM_COMMAND, MAKEWPARAM(answer, 0), 0});
+    return true;
+}
+
+bool DeviceHost::answer_message_box(std::optional<int> id) {
+    std::unique_lock lock(device_->scheduler.mutex());
+    settle(lock);
+    const bool posted = post_answer(id);
+    settle(lock);
+    return posted;
+}
+
+int DeviceHost::answer_message_boxes(int limit) {
+    int answered = 0;
+    while (answered < limit && answer_message_box()) ++answered;
+    return answered;
 }
 
 std::optional<int> DeviceHost::exit_code(std::wstring_view path) {

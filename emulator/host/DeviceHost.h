@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "kernel/Device.h"
+#include "shell/OpenMessageBox.h"
 
 namespace emu {
 
@@ -50,8 +51,20 @@ public:
     void wait_idle();
     // Virtual clocks: lets `ms` of device time pass, waking sleepers in order.
     void advance(std::uint64_t ms);
+    // What to do with a message box that waits for an answer while programs are to end.
+    enum class OpenBoxes { Wait, AnswerWithDefault };
     // Waits until every process has ended, letting at most `max_ms` of device time pass.
-    bool wait_for_exit(std::uint64_t max_ms = 2000);
+    bool wait_for_exit(std::uint64_t max_ms = 2000, OpenBoxes boxes = OpenBoxes::Wait);
+
+    // The newest message box on the screen, if any.
+    std::optional<OpenMessageBox> message_box();
+    // Answers the newest message box as a tap on its button `id` would, or with its
+    // default button; false when no box is open or it has no such button.
+    bool answer_message_box(std::optional<int> id = std::nullopt);
+    // Answers every open message box with its default button, the newest first, until
+    // none is left; a program that opens one box after another is given up on after
+    // `limit`. Answers how many it answered.
+    int answer_message_boxes(int limit = 100);
     // The exit code of the last ended process of that program.
     std::optional<int> exit_code(std::wstring_view path);
 
@@ -82,6 +95,8 @@ public:
 private:
     DeviceHost(std::unique_ptr<DeviceFolderLock> lock, std::unique_ptr<Device> device);
     void inject(const std::function<void(Device&)>& action);
+    // Posts the answer to the newest box as its button would send it. Caller holds the mutex.
+    bool post_answer(std::optional<int> id);
     // Waits until the device is idle; what ran may have set new deadlines.
     void settle(std::unique_lock<std::mutex>& lock);
 

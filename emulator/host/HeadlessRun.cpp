@@ -49,6 +49,7 @@ int run_headless(const HeadlessOptions& options, const std::function<void(Device
     bool ran = script->run(*host, error);
     if (!ran) err << "tesselink: " << error << "\n";
     auto screen_written = host->screenshot(options.screenshot);
+    host->answer_message_boxes();  // a box the script left open gets its default answer
     host->shutdown();
     std::ofstream log(options.log);
     host->device().log.write_jsonl(log);

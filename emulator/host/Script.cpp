@@ -110,7 +110,9 @@ const std::map<std::string, Verb>& verbs() {
          {1, no_check,
           [](DeviceHost& h, auto& a) { return h.screenshot(a[0]) ? std::string() : "cannot write " + a[0]; }}},
         {"exit", {0, no_check, [](DeviceHost& h, auto&) {
-                      return h.wait_for_exit() ? std::string() : std::string("programs did not end");
+                      return h.wait_for_exit(2000, DeviceHost::OpenBoxes::AnswerWithDefault)
+                                 ? std::string()
+                                 : std::string("programs did not end");
                   }}},
         {"reset", {0, no_check, [](DeviceHost& h, auto&) { h.reset(); return std::string(); }}},
         {"open", {kRestOfLine, no_check, [](DeviceHost& h, auto& a) { return open_path(h, a[0]); }}},

@@ -4,7 +4,7 @@
 #include <shellapi.h>
 #include <windows.h>
 
-#include "shell/OkButton.h"
+#include "shell/PushButton.h"
 
 namespace emu {
 
@@ -60,7 +60,7 @@ void paint(HWND window) {
 
 LRESULT CALLBACK ProgramWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE: return create_ok_button(window, 85, 220, 70, 26) ? 0 : -1;
+    case WM_CREATE: return create_push_button(window, L"OK", IDOK, {85, 220, 155, 246}) ? 0 : -1;
     case WM_PAINT: paint(window); return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) SendMessageW(window, WM_CLOSE, 0, 0);

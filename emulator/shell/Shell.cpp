@@ -1,6 +1,7 @@
 #include "shell/Shell.h"
 
 #include "files/AppEvents.h"
+#include "gdi/Gdi.h"
 #include "kernel/Device.h"
 #include "window/WindowManager.h"
 
@@ -23,14 +24,23 @@ Launch Shell::execute(std::wstring_view file, std::wstring_view parameters) {
 void Shell::power_off() {
     if (!powered_) return;
     powered_ = false;
+    switch_screen_and_input(false);
     device_.log.record("power", {{"state", std::string("off")}});
 }
 
 void Shell::power_on() {
     if (powered_) return;
     powered_ = true;
+    switch_screen_and_input(true);
     device_.log.record("power", {{"state", std::string("on")}});
     for (const auto& application : registered_wakeup_apps(device_)) execute(application, L"");
+}
+
+// Off, the screen is dark and takes no taps, and the keys do nothing; on, the screen
+// shows again what the programs last drew.
+void Shell::switch_screen_and_input(bool on) {
+    if (device_.gdi) device_.gdi->set_display_on(on);
+    if (device_.windows) device_.windows->accepts_input = on;
 }
 
 Shell* current_shell() {

@@ -1,10 +1,12 @@
 #pragma once
 #include <string_view>
+#include <vector>
 
 #include <windef.h>
 
 #include "shell/FileIcons.h"
 #include "shell/Launcher.h"
+#include "shell/OpenMessageBox.h"
 #include "shell/Taskbar.h"
 
 namespace emu {
@@ -24,6 +26,8 @@ public:
     Launcher& launcher() { return launcher_; }
     FileIcons& icons() { return icons_; }
     Taskbar& taskbar() { return taskbar_; }
+    // The message boxes on the screen, the newest last.
+    std::vector<OpenMessageBox>& message_boxes() { return message_boxes_; }
 
     // ShellExecuteEx's work, logged as "shell-execute".
     Launch execute(std::wstring_view file, std::wstring_view parameters);
@@ -33,12 +37,14 @@ public:
     // assigned command (true: taken). Other keys pass.
     bool filter_key(UINT virtual_key, bool down);
 
-    // Power state. Switching on runs the wake-up registrations.
+    // Power state. Off, the screen is dark and input is dropped; switching on shows the
+    // screen as it was, then runs the wake-up registrations.
     void power_off();
     void power_on();
     bool powered() const { return powered_; }
 
 private:
+    void switch_screen_and_input(bool on);
     bool program_takes_keys() const;
     void run_assigned_command(UINT virtual_key);
 
@@ -46,6 +52,7 @@ private:
     Launcher launcher_;
     FileIcons icons_;
     Taskbar taskbar_;
+    std::vector<OpenMessageBox> message_boxes_;
     bool powered_ = true;
 };
 

@@ -4,10 +4,24 @@
 
 namespace emu {
 
+namespace {
+
+bool disabled(const Window* window) {
+    for (; window; window = window->parent)
+        if (window->style & WS_DISABLED) return true;
+    return false;
+}
+
+}  // namespace
+
+// A tap on a disabled window, or inside one, is dropped.
 void WindowManager::stylus(UINT message, POINT screen) {
+    stylus_position_ = screen;
+    if (!accepts_input) return;
     Window* target = capture();
     if (!target) target = hit_test(screen);
-    if (!target || !target->thread) return;
+    if (!target || !target->thread || disabled(target)) return;
+    if (message == WM_LBUTTONDOWN && !capture()) set_foreground(target);
     POINT origin = client_origin(*target);
     auto x = static_cast<WORD>(screen.x - origin.x);
     auto y = static_cast<WORD>(screen.y - origin.y);
@@ -18,6 +32,7 @@ void WindowManager::stylus(UINT message, POINT screen) {
 }
 
 void WindowManager::key(UINT virtual_key, bool down) {
+    if (!accepts_input) return;
     if (key_filter && key_filter(virtual_key, down)) return;
     Window* target = focus();
     if (!target) target = foreground();

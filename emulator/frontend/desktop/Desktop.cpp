@@ -98,7 +98,7 @@ void Desktop::refresh(bool device_may_have_changed) {
 }
 
 void Desktop::refresh_screen() {
-    auto screen = control_.powered() ? host_.screen() : std::vector<Colour>(shown_screen_.size(), 0);
+    auto screen = host_.screen();
     if (screen == shown_screen_) return;
     shown_screen_ = std::move(screen);
     body_painter_.paint_screen(pixmap_, shown_screen_);

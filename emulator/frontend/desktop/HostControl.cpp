@@ -8,33 +8,25 @@
 
 namespace emu::desktop {
 
-bool HostControl::powered() const {
-    return host_.inspect([](Device& d) { return !d.shell || d.shell->powered(); });
-}
-
 bool HostControl::take_touched() { return std::exchange(touched_, false); }
 
 void HostControl::stylus_down(Point screen) {
-    if (!powered()) return;
     host_.stylus_down(screen.x, screen.y);
     touched_ = true;
 }
 
 void HostControl::stylus_move(Point screen) {
-    if (!powered()) return;
     host_.stylus_move(screen.x, screen.y);
     touched_ = true;
 }
 
 void HostControl::stylus_up(Point screen) {
-    if (!powered()) return;
     host_.stylus_up(screen.x, screen.y);
     touched_ = true;
 }
 
 void HostControl::press(DeviceButton button) {
     if (button == DeviceButton::Power) return toggle_power();
-    if (!powered()) return;
     host_.key(virtual_key(button));
     touched_ = true;
 }

@@ -5,8 +5,8 @@
 namespace emu::desktop {
 
 // The window's input applied to a running device. Every call returns once the device is
-// idle again, so the next frame shows what the input caused. While the device is switched
-// off it takes no stylus and no keys, only the power button.
+// idle again, so the next frame shows what the input caused. The power button switches
+// the device off and on; while off, the device itself drops the rest.
 class HostControl : public DeviceControl {
 public:
     explicit HostControl(DeviceHost& host) : host_(host) {}
@@ -18,7 +18,6 @@ public:
     void toggle_mains() override;
     void set_level(PanelControl slider, int percent) override;
 
-    bool powered() const;
     // Whether input reached the device since the last call, so its screen may have changed.
     bool take_touched();
 

@@ -16,8 +16,8 @@ struct TextStyle {
 
 enum class Align { Left, Centre, Right };
 
-// Draws the panel's and the body's text with the device's own font family. Text too
-// wide for its box ends in an ellipsis.
+// Draws the panel's and the body's text with the device's own font family, smoothed.
+// Text too wide for its box ends in an ellipsis.
 class TextPainter {
 public:
     int width(std::wstring_view text, TextStyle style);
@@ -32,7 +32,7 @@ private:
     // The longest start of `text` that fits `width`, with an ellipsis if it was cut.
     std::wstring fitted(std::wstring_view text, TextStyle style, int width);
 
-    FontCache fonts_;
+    FontCache fonts_{FontSmoothing::UnlessRefused};
 };
 
 }  // namespace emu::desktop
