@@ -17,7 +17,7 @@ void PaintOnlyWhenInvalid() {
     check::Equal("a window is not painted while it is created", painted::Paints(window), 0);
     painted::Pump();
     check::Equal("it is painted once through the queue", painted::Paints(window), 1);
-    check::Colour("... all of it", painted::Pixel(window, 99, 99), kOld);
+    check::Equal("... all of it", painted::Pixel(window, 99, 99), kOld);
     painted::Pump();
     check::Equal("a valid window gets no WM_PAINT", painted::Paints(window), 1);
 
@@ -29,10 +29,10 @@ void PaintOnlyWhenInvalid() {
                     RECT{10, 10, 70, 80});
     painted::Pump();
     check::Equal("two invalid parts are painted in one WM_PAINT", painted::Paints(window), 2);
-    check::Colour("... the first", painted::Pixel(window, 15, 15), kNew);
-    check::Colour("... the second", painted::Pixel(window, 69, 79), kNew);
-    check::Colour("painting is clipped to the update region", painted::Pixel(window, 30, 30), kOld);
-    check::Colour("... which leaves out the rectangle's right and bottom edges", painted::Pixel(window, 20, 15), kOld);
+    check::Equal("... the first", painted::Pixel(window, 15, 15), kNew);
+    check::Equal("... the second", painted::Pixel(window, 69, 79), kNew);
+    check::Equal("painting is clipped to the update region", painted::Pixel(window, 30, 30), kOld);
+    check::Equal("... which leaves out the rectangle's right and bottom edges", painted::Pixel(window, 20, 15), kOld);
 
     InvalidateRect(window, nullptr, FALSE);
     ValidateRect(window, nullptr);
@@ -66,9 +66,9 @@ void BeginPaintValidatesAndErases() {
     InvalidateRect(window, &part, TRUE);
     BeginPaint(window, &ps);
     EndPaint(window, &ps);
-    check::Colour("with erasing asked, BeginPaint fills the update region with the class brush",
+    check::Equal("with erasing asked, BeginPaint fills the update region with the class brush",
                   painted::Pixel(window, 5, 6), kBrush);
-    check::Colour("... and nothing else", painted::Pixel(window, 4, 6), RGB(0, 0, 0));
+    check::Equal("... and nothing else", painted::Pixel(window, 4, 6), RGB(0, 0, 0));
     DestroyWindow(window);
 }
 
@@ -96,10 +96,10 @@ void UncoveringAndShowing() {
                         RECT{20, 20, 40, 40});
         check::SameRect("... and the parent", painted::UpdateBounds(family.parent), RECT{30, 30, 70, 70});
         painted::Pump();
-        check::Colour("the uncovered part is painted", painted::Pixel(family.parent, 65, 65), kNew);
-        check::Colour("... and nothing else of the parent", painted::Pixel(family.parent, 5, 5), kOld);
-        check::Colour("... nor of the sibling", painted::Pixel(family.lower, 5, 5), kChildOld);
-        check::Colour("the sibling shows where the hidden child was", painted::Pixel(family.lower, 35, 35), kChildNew);
+        check::Equal("the uncovered part is painted", painted::Pixel(family.parent, 65, 65), kNew);
+        check::Equal("... and nothing else of the parent", painted::Pixel(family.parent, 5, 5), kOld);
+        check::Equal("... nor of the sibling", painted::Pixel(family.lower, 5, 5), kChildOld);
+        check::Equal("the sibling shows where the hidden child was", painted::Pixel(family.lower, 35, 35), kChildNew);
 
         ShowWindow(family.upper, SW_SHOW);
         check::SameRect("showing a window invalidates all of it", painted::UpdateBounds(family.upper),
@@ -112,7 +112,7 @@ void UncoveringAndShowing() {
         check::SameRect("destroying a child invalidates the parent below it", painted::UpdateBounds(family.parent),
                         RECT{30, 30, 70, 70});
         painted::Pump();
-        check::Colour("... which paints it", painted::Pixel(family.parent, 65, 65), kNew);
+        check::Equal("... which paints it", painted::Pixel(family.parent, 65, 65), kNew);
     }
     {
         Family family;
@@ -124,7 +124,7 @@ void UncoveringAndShowing() {
         painted::SetColour(family.parent, kOld);
         InvalidateRect(family.parent, nullptr, FALSE);
         painted::Pump();
-        check::Colour("a parent that clips its children does not paint over them", painted::Pixel(family.lower, 5, 5),
+        check::Equal("a parent that clips its children does not paint over them", painted::Pixel(family.lower, 5, 5),
                       kChildNew);
     }
 }
