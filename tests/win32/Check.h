@@ -101,3 +101,16 @@ inline int Finish() {
 }
 
 }  // namespace check
+
+// Registers a window class of the program, as every program here does.
+inline ATOM RegisterWindowClass(HINSTANCE instance, const WCHAR* name, WNDPROC procedure, UINT style = 0,
+                                HBRUSH background = nullptr) {
+    WNDCLASS wc;
+    memset(&wc, 0, sizeof wc);
+    wc.style = style;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    return RegisterClass(&wc);
+}

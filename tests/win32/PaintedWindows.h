@@ -47,19 +47,7 @@ inline LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProc(window, message, wParam, lParam);
 }
 
-inline void RegisterClassWithStyle(HINSTANCE instance, const WCHAR* name, UINT style,
-                                   WNDPROC procedure = Procedure, HBRUSH background = nullptr) {
-    WNDCLASS wc;
-    memset(&wc, 0, sizeof wc);
-    wc.style = style;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    wc.hbrBackground = background;
-    wc.lpszClassName = name;
-    RegisterClass(&wc);
-}
-
-// A window of a class registered with RegisterClassWithStyle; children clip their siblings and
+// A window of a class whose procedure is Procedure; children clip their siblings and
 // parents their children, as every window does on Windows CE.
 inline HWND Create(HINSTANCE instance, const WCHAR* class_name, int x, int y, int width, int height, HWND parent,
                    COLORREF colour) {

@@ -6,18 +6,7 @@
 
 namespace {
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProc(window, message, wParam, lParam);
-}
-
-ATOM Register(HINSTANCE instance, const WCHAR* name) {
-    WNDCLASS wc;
-    memset(&wc, 0, sizeof wc);
-    wc.lpfnWndProc = Plain;
-    wc.hInstance = instance;
-    wc.lpszClassName = name;
-    return RegisterClass(&wc);
-}
+ATOM Register(HINSTANCE instance, const WCHAR* name) { return RegisterWindowClass(instance, name, DefWindowProc); }
 
 HWND Create(HINSTANCE instance, const WCHAR* class_name, const WCHAR* title) {
     return CreateWindowEx(0, class_name, title, WS_POPUP, 10, 40, 20, 20, nullptr, nullptr, instance, nullptr);

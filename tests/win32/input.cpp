@@ -130,12 +130,7 @@ void FocusAndForeground() {
 
 int RunChecks(HINSTANCE instance, LPWSTR) {
     g_instance = instance;
-    WNDCLASS wc;
-    memset(&wc, 0, sizeof wc);
-    wc.lpfnWndProc = Procedure;
-    wc.hInstance = instance;
-    wc.lpszClassName = L"Input";
-    RegisterClass(&wc);
+    RegisterWindowClass(instance, L"Input", Procedure);
     Routing();
     FocusAndForeground();
     return check::Finish();

@@ -136,12 +136,7 @@ void QueueOrder() {
 
 int RunChecks(HINSTANCE instance, LPWSTR) {
     g_instance = instance;
-    WNDCLASS wc;
-    memset(&wc, 0, sizeof wc);
-    wc.lpfnWndProc = Procedure;
-    wc.hInstance = instance;
-    wc.lpszClassName = L"Messages";
-    RegisterClass(&wc);
+    RegisterWindowClass(instance, L"Messages", Procedure);
     SendingOnOneThread();
     SendingBetweenThreads();
     QueueOrder();

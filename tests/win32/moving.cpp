@@ -168,10 +168,10 @@ void TopLevelWindows() {
 
 int RunChecks(HINSTANCE instance, LPWSTR) {
     g_instance = instance;
-    painted::RegisterClassWithStyle(instance, L"Plain", 0);
-    painted::RegisterClassWithStyle(instance, L"HRedraw", CS_HREDRAW);
-    painted::RegisterClassWithStyle(instance, L"VRedraw", CS_VREDRAW);
-    painted::RegisterClassWithStyle(instance, L"Redraw", CS_HREDRAW | CS_VREDRAW);
+    RegisterWindowClass(instance, L"Plain", painted::Procedure);
+    RegisterWindowClass(instance, L"HRedraw", painted::Procedure, CS_HREDRAW);
+    RegisterWindowClass(instance, L"VRedraw", painted::Procedure, CS_VREDRAW);
+    RegisterWindowClass(instance, L"Redraw", painted::Procedure, CS_HREDRAW | CS_VREDRAW);
     AMoveKeepsTheValidPixels();
     WhatWasHiddenBecomesInvalid();
     PendingRegionsStayInClientCoordinates();

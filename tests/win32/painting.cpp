@@ -149,14 +149,8 @@ void ClippingChildrenIsTheRule() {
 
 int RunChecks(HINSTANCE instance, LPWSTR) {
     g_instance = instance;
-    painted::RegisterClassWithStyle(instance, L"Plain", 0);
-    WNDCLASS wc;
-    memset(&wc, 0, sizeof wc);
-    wc.lpfnWndProc = DefWindowProc;
-    wc.hInstance = instance;
-    wc.hbrBackground = CreateSolidBrush(kBrush);
-    wc.lpszClassName = L"Brushed";
-    RegisterClass(&wc);
+    RegisterWindowClass(instance, L"Plain", painted::Procedure);
+    RegisterWindowClass(instance, L"Brushed", DefWindowProc, 0, CreateSolidBrush(kBrush));
     PaintOnlyWhenInvalid();
     BeginPaintValidatesAndErases();
     UncoveringAndShowing();

@@ -117,7 +117,7 @@ void Blits(HINSTANCE instance) {
         {"... to its last pixel", 25, 35, kBlue},
     });
 
-    painted::RegisterClassWithStyle(instance, L"Plain", 0);
+    RegisterWindowClass(instance, L"Plain", painted::Procedure);
     HWND window = painted::Create(instance, L"Plain", 20, 60, 40, 40, nullptr, kWhite);
     painted::Pump();
     HDC dc = GetDC(window);

@@ -133,12 +133,7 @@ void Geometry() {
 
 int RunChecks(HINSTANCE instance, LPWSTR) {
     g_instance = instance;
-    WNDCLASS wc;
-    memset(&wc, 0, sizeof wc);
-    wc.lpfnWndProc = Recording;
-    wc.hInstance = instance;
-    wc.lpszClassName = L"Recording";
-    RegisterClass(&wc);
+    RegisterWindowClass(instance, L"Recording", Recording);
     Creation();
     Destruction();
     Geometry();
