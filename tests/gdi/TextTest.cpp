@@ -51,10 +51,14 @@ TEST_F(Text, GlyphEdgesAreBlendedOnlyWhenTheFontOrTheDevicesRuleAsks) {
         LONG height;
         bool smoothed;
     } cases[] = {
-        {FontSmoothing::WhenAsked, DEFAULT_QUALITY, -13, false},       {FontSmoothing::WhenAsked, DRAFT_QUALITY, -13, false},
-        {FontSmoothing::WhenAsked, PROOF_QUALITY, -13, false},         {FontSmoothing::WhenAsked, NONANTIALIASED_QUALITY, -13, false},
-        {FontSmoothing::WhenAsked, ANTIALIASED_QUALITY, -13, true},    {FontSmoothing::WhenAsked, DEFAULT_QUALITY, 0, false},
-        {FontSmoothing::UnlessRefused, DEFAULT_QUALITY, -13, true},    {FontSmoothing::UnlessRefused, PROOF_QUALITY, -13, true},
+        {FontSmoothing::WhenAsked, DEFAULT_QUALITY, -13, false},
+        {FontSmoothing::WhenAsked, DRAFT_QUALITY, -13, false},
+        {FontSmoothing::WhenAsked, PROOF_QUALITY, -13, false},
+        {FontSmoothing::WhenAsked, NONANTIALIASED_QUALITY, -13, false},
+        {FontSmoothing::WhenAsked, ANTIALIASED_QUALITY, -13, true},
+        {FontSmoothing::WhenAsked, DEFAULT_QUALITY, 0, false},  // the stock font
+        {FontSmoothing::UnlessRefused, DEFAULT_QUALITY, -13, true},
+        {FontSmoothing::UnlessRefused, PROOF_QUALITY, -13, true},
         {FontSmoothing::UnlessRefused, NONANTIALIASED_QUALITY, -13, false},
         {FontSmoothing::UnlessRefused, ANTIALIASED_QUALITY, -13, true},
     };

@@ -37,6 +37,7 @@ inline bool Report(const char* name, bool ok, const char* detail = "") {
     ++(ok ? passed : failed);
     printf(ok ? "ok   %s\n" : "FAIL %s: %s\n", name, detail);
     fflush(stdout);
+    SetLastError(0);
     return ok;
 }
 
@@ -54,6 +55,16 @@ inline bool SameRect(const char* name, const RECT& got, const RECT& expected) {
              int(got.right), int(got.bottom), int(expected.left), int(expected.top), int(expected.right),
              int(expected.bottom));
     return Report(name, memcmp(&got, &expected, sizeof got) == 0, detail);
+}
+
+// Checks that a call failed (`failed`) and set the error code. Every check clears the error
+// code when it is done, so that the code a failing call leaves is its own.
+inline bool Fails(const char* name, bool failed, DWORD error) {
+    const DWORD got = GetLastError();
+    char detail[96];
+    snprintf(detail, sizeof detail, "%s with error %lu, expected to fail with %lu", failed ? "failed" : "succeeded",
+             static_cast<unsigned long>(got), static_cast<unsigned long>(error));
+    return Report(name, failed && got == error, detail);
 }
 
 // Compares wide texts; the detail shows them with anything beyond ASCII as '?'.

@@ -8,7 +8,8 @@ WCHAR g_text[64];
 
 // Checks what the last wsprintf into g_text wrote, and that it answered its length.
 void Formatted(const char* name, int written, const WCHAR* expected) {
-    if (check::Text(name, g_text, expected)) check::Equal("... answering the length written", written, wcslen(expected));
+    if (check::Text(name, g_text, expected))
+        check::Equal("... answering the length written", written, wcslen(expected));
 }
 
 }  // namespace

@@ -50,7 +50,8 @@ void Values(HKEY key) {
     RegQueryValueEx(key, L"Text", nullptr, &type, reinterpret_cast<BYTE*>(whole), &size);
     check::Text("the REG_SZ's text", whole, text);
 
-    check::Equal("a missing value", RegQueryValueEx(key, L"None", nullptr, &type, nullptr, &size), ERROR_FILE_NOT_FOUND);
+    check::Equal("a missing value", RegQueryValueEx(key, L"None", nullptr, &type, nullptr, &size),
+                 ERROR_FILE_NOT_FOUND);
     check::Equal("RegDeleteValue", RegDeleteValue(key, L"NUMBER"), ERROR_SUCCESS);
     check::Equal("... deletes it", RegQueryValueEx(key, L"Number", nullptr, &type, nullptr, &size),
                  ERROR_FILE_NOT_FOUND);

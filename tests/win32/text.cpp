@@ -83,7 +83,8 @@ void Backgrounds() {
         SetBkMode(canvas.dc, TRANSPARENT);
         const INT spacing[] = {50, 0};
         ExtTextOut(canvas.dc, 2, 2, 0, nullptr, L"ll", 2, spacing);
-        check::True("a spacing array places the second character", canvas.Count(RECT{52, 0, kWidth, kHeight}, kBlack) > 0);
+        check::True("a spacing array places the second character",
+                    canvas.Count(RECT{52, 0, kWidth, kHeight}, kBlack) > 0);
         check::Equal("... and nothing between", canvas.Count(RECT{20, 0, 52, kHeight}, kWhite), 32 * kHeight);
     }
 }
