@@ -1,5 +1,5 @@
-// The GDI's costs, each drawing into a 240 x 320 memory bitmap: filling the screen, a
-// bar panel's rounded rectangle, a transparent label, a button-sized copy and a frame edge.
+// The GDI's fills and text, each drawing into a 240 x 320 memory bitmap: filling the screen,
+// a bar panel's rounded rectangle and a transparent label.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -11,28 +11,19 @@
 
 namespace {
 
-// A device with only its GDI, and a memory DC on a bitmap the size of the screen.
-class ScreenBitmap {
+// A device with only its GDI, and a memory DC on a bitmap the size of the screen; the
+// device frees them at the end.
+class ScreenBitmap : test::BareDevice {
 public:
     ScreenBitmap() {
-        bare_.device.gdi = std::make_shared<emu::Gdi>(bare_.device);
+        device.gdi = std::make_shared<emu::Gdi>(device);
         dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateCompatibleBitmap(dc_, emu::Gdi::kScreenWidth, emu::Gdi::kScreenHeight);
-        previous_ = SelectObject(dc_, bitmap_);
+        SelectObject(dc_, CreateCompatibleBitmap(dc_, emu::Gdi::kScreenWidth, emu::Gdi::kScreenHeight));
     }
-    ~ScreenBitmap() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-
     HDC dc() const { return dc_; }
 
 private:
-    test::BareDevice bare_;
     HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
 };
 
 void FillWholeScreen(benchmark::State& state) {
@@ -60,25 +51,6 @@ void TransparentLabel(benchmark::State& state) {
     for (auto _ : state) ExtTextOut(screen.dc(), 4, 4, 0, nullptr, L"Storage 1234 KB of 32768 KB ok", 30, nullptr);
 }
 BENCHMARK(TransparentLabel);
-
-void CopyButtonSizedBlock(benchmark::State& state) {
-    ScreenBitmap screen;
-    HDC source = CreateCompatibleDC(screen.dc());
-    HBITMAP bitmap = CreateCompatibleBitmap(screen.dc(), emu::Gdi::kScreenWidth, emu::Gdi::kScreenHeight);
-    HGDIOBJ previous = SelectObject(source, bitmap);
-    for (auto _ : state) BitBlt(screen.dc(), 100, 100, 15, 124, source, 10, 10, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteObject(bitmap);
-    DeleteDC(source);
-}
-BENCHMARK(CopyButtonSizedBlock);
-
-void FrameEdgePolyline(benchmark::State& state) {
-    ScreenBitmap screen;
-    const POINT edge[] = {{4, 0}, {236, 0}};
-    for (auto _ : state) Polyline(screen.dc(), edge, 2);
-}
-BENCHMARK(FrameEdgePolyline);
 
 }  // namespace
 
