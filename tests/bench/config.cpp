@@ -1,18 +1,39 @@
-// Opening the configuration dialog on a Start Menu of 256 items, every third one ticked, up
-// to its first paint, under a full-screen bar.
+// The configuration's hot paths: a one-row scroll of the application table (a block copy,
+// one row and its icon look-up), and opening the dialog on a Start Menu of 256 items up to
+// its first paint.
 #include <benchmark/benchmark.h>
+
+#include <functional>
 
 #include <windows.h>
 
+#include "config/ApplicationTable.h"
 #include "config/ConfigDialog.h"
+#include "config/ScrollOwner.h"
 #include "resources/Resources.h"
 #include "support/ProgramItems.h"
 #include "support/TestDevice.h"
-#include "support/TestWindow.h"
 
 namespace {
 
 const int kItems = 256;
+
+// Runs `body` on a device under a full-screen bar, with the program's icons and a Start
+// Menu of 256 items, every third one ticked.
+void OnBar(std::function<void(HWND, HINSTANCE, ApplicationItem*)> body) {
+    test::TestDevice device;
+    HINSTANCE instance = device.instance_with(tesselink_resources());
+    auto items = test::ProgramItems(kItems);
+    for (int i = 0; i < kItems; i += 3) items[i].selected = 1;
+    device.run([&] {
+        WNDCLASS wc = {};
+        wc.lpfnWndProc = DefWindowProc;
+        wc.lpszClassName = L"Bar";
+        RegisterClass(&wc);
+        body(CreateWindowEx(0, L"Bar", L"Bar", WS_VISIBLE, 0, 0, 240, 320, nullptr, nullptr, nullptr, nullptr),
+             instance, items.data());
+    });
+}
 
 // Handles every message waiting, paints included.
 void Settle() {
@@ -20,17 +41,28 @@ void Settle() {
     while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
 }
 
+void TableScrollsOneRow(benchmark::State& state) {
+    OnBar([&](HWND bar, HINSTANCE instance, ApplicationItem* items) {
+        auto* table = new ApplicationTable(L"Application Table", WS_CHILD | WS_VISIBLE, 20, 65, 200, 18, bar, instance);
+        table->SetItems(items, kItems, 7);
+        table->Create(1);
+        Settle();
+        int first = 0;
+        for (auto _ : state) {
+            first = 1 - first;
+            table->Scroll(kScrollNotification, first);
+        }
+        delete table;
+    });
+}
+BENCHMARK(TableScrollsOneRow);
+
 void OpenDialogOn256Items(benchmark::State& state) {
-    test::TestDevice device;
-    HINSTANCE instance = device.instance_with(tesselink_resources());
-    auto items = test::ProgramItems(kItems);
-    for (int i = 0; i < kItems; i += 3) items[i].selected = 1;
-    device.run([&] {
-        HWND bar = test::MakeWindow(L"Bar", WS_VISIBLE, 0, 0, 240, 320, nullptr, DefWindowProc);
+    OnBar([&](HWND bar, HINSTANCE instance, ApplicationItem* items) {
         for (auto _ : state) {
             auto* dialog = new ConfigDialog(L"Config Dialog", WS_CHILD | WS_VISIBLE, 0, 0, 240, 272, bar, instance,
                                             kConfigDialogCloseCommand);
-            dialog->SetItems(items.data(), kItems);
+            dialog->SetItems(items, kItems);
             dialog->SetOptions(0, 1);
             dialog->Create(1);
             Settle();
