@@ -109,18 +109,14 @@ protected:
 }  // namespace
 
 TEST_F(ScrollBarTest, TheThumbTakesTheVisibleShareOfTheTrackAndItsGripOnlyWhenLongEnough) {
-    struct Case {
-        int items, length;
-    };
     const auto grip = Icon(153, 13, 13, RGB(255, 255, 255));
-    for (Case c : {Case{8, 71}, Case{38, 15}, Case{39, 14}, Case{72, 8}, Case{256, 8}}) {
-        SCOPED_TRACE("items " + std::to_string(c.items));
-        Open(c.items);
-        EXPECT_EQ(Thumb(), Visible(14, c.length));
-        EXPECT_EQ(device.host().pixel(kLeft + 7, kTop + 14 + c.length - 1), RGB(0, 0, 0));
-        const int gripTop = kTop + 14 + (c.length - 13) / 2;
-        if (c.length >= 15) EXPECT_EQ(ScreenArea(kLeft + 1, gripTop, 13, 13), grip);
-        else EXPECT_EQ(device.host().pixel(kLeft + 7, kTop + 14 + c.length / 2), RGB(255, 255, 255));
+    for (auto [items, length] : {std::pair{8, 71}, {38, 15}, {39, 14}, {72, 8}, {256, 8}}) {
+        SCOPED_TRACE("items " + std::to_string(items));
+        Open(items);
+        EXPECT_EQ(Thumb(), Visible(14, length));
+        EXPECT_EQ(device.host().pixel(kLeft + 7, kTop + 14 + length - 1), RGB(0, 0, 0));
+        if (length >= 15) EXPECT_EQ(ScreenArea(kLeft + 1, kTop + 14 + (length - 13) / 2, 13, 13), grip);
+        else EXPECT_EQ(device.host().pixel(kLeft + 7, kTop + 14 + length / 2), RGB(255, 255, 255));
     }
     EXPECT_TRUE(owner.positions.empty());
 }
