@@ -26,21 +26,16 @@ const COLORREF kWhite = RGB(255, 255, 255);
 class ApplicationTableTest : public config_test::ConfigTest {
 protected:
     // Shows a table on the items, in place of the one shown before.
+    // The table is made as the dialog makes it: 7 rows, the height given replaced.
     void Open(std::vector<ApplicationItem> given) {
         items = std::move(given);
-        if (!bar) return RunWithBar(config_test::kScreen, [this](HWND) { Make(); }, [this] { delete table; });
-        OnUiThread([this] {
-            delete table;
-            Make();
+        Show(config_test::kScreen, table, [this] {
+            table = new ApplicationTable(L"Application Table", WS_CHILD | WS_VISIBLE, 20, 65, 200, 18, bar, instance);
+            table->SetItems(items.data(), static_cast<int>(items.size()), 7);
+            window = table->Create(1);
         });
     }
     void Open(int count) { Open(test::ProgramItems(count)); }
-    // A table on the items, as the dialog makes it: 7 rows, the height given replaced.
-    void Make() {
-        table = new ApplicationTable(L"Application Table", WS_CHILD | WS_VISIBLE, 20, 65, 200, 18, bar, instance);
-        table->SetItems(items.data(), static_cast<int>(items.size()), 7);
-        window = table->Create(1);
-    }
     std::vector<COLORREF> Rows() { return ScreenArea(kClientLeft, kClientTop, kRowsWidth, kClientHeight); }
     std::vector<COLORREF> Box(int row) { return ScreenArea(kClientLeft + 3, kClientTop + row * kRowHeight + 3, 14, 12); }
     void ScrollTo(int first) { OnUiThread([this, first] { table->Scroll(kScrollNotification, first); }); }

@@ -45,18 +45,13 @@ protected:
     }
     // Shows a dialog, in place of the one shown before.
     void Open(int height, int autoload = 0, int sound = 1) {
-        auto make = [=, this](HWND) {
+        this->Show(config_test::kScreen, dialog, [=, this] {
             dialog = new Dialog(L"Dialog", WS_CHILD | WS_VISIBLE, 0, 0, 240, height, bar, instance, kCloseCommand);
             if constexpr (kConfig) {
                 dialog->SetItems(items.data(), static_cast<int>(items.size()));
                 dialog->SetOptions(autoload, sound);
             }
             window = dialog->Create(1);
-        };
-        if (!bar) return RunWithBar(config_test::kScreen, make, [this] { Close(); });
-        OnUiThread([=, this] {
-            Close();
-            make(bar);
         });
     }
     void Close() {

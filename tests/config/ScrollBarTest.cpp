@@ -44,23 +44,14 @@ class ScrollBarTest : public config_test::ConfigTest {
 protected:
     // Shows a scroll bar for `items` items, 7 visible, in place of the one shown before.
     void Open(int items) {
-        auto make = [this, items](HWND) {
+        Show(config_test::kScreen, scrollBar, [this, items] {
             scrollBar = new ScrollBar(L"Scroll Bar for Test\n", WS_CHILD | WS_VISIBLE, kLeft, kTop, kWidth, kHeight,
                                       bar, instance);
             scrollBar->SetOwner(&owner);
             window = scrollBar->Create(1, items, 7);
-        };
-        if (!bar) RunWithBar(config_test::kScreen, make, [this] { Delete(); });
-        else OnUiThread([=, this] {
-            Delete();
-            make(bar);
             UpdateWindow(window);
         });
         idle = LiveThreads();
-    }
-    void Delete() {
-        delete scrollBar;
-        scrollBar = nullptr;
     }
     // The thumb as seen: its first row and how many rows show, down the middle of the track.
     std::pair<int, int> Thumb() {
@@ -146,7 +137,10 @@ TEST_F(ScrollBarTest, AHeldButtonRepeatsAfter300MsAtMostEvery50MsAndStopsOnRelea
              {Release, kDown, {}, 0, 0},
              {Wait, 1000, {}},
              {Press, kDown, {7}, 0, 1}});
-    OnUiThread([this] { Delete(); });
+    OnUiThread([this] {
+        delete scrollBar;
+        scrollBar = nullptr;
+    });
     Play(8, {{Wait, 1000, {}, 0, 0}});
 }
 

@@ -26,8 +26,7 @@ protected:
         upImage = Icon(up, size, size, kPanelColour);
         downImage = Icon(down, size, size, kPanelColour);
         ASSERT_NE(upImage, downImage);
-        RunWithBar(RECT{0, 200, 240, 300}, [=, this](HWND parent) { window = Make<Kind>(parent, name, command, button); },
-                   [this] { delete button; });
+        Show(RECT{0, 200, 240, 300}, button, [=, this] { window = Make<Kind>(bar, name, command, button); });
     }
     template <class Kind>
     HWND Make(HWND parent, LPCWSTR name, UINT command, IconButton*& made) {

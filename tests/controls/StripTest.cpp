@@ -25,17 +25,12 @@ protected:
     // Shows a strip over the first `count` programs, in place of the one shown before.
     void Start(int count, int smallMode = 1, int sound = 1) {
         items = test::ProgramItems(count);
-        auto make = [=, this](HWND parent) {
+        Show(RECT{0, 271, 240, 320}, strip, [=, this] {
             strip = new ApplicationStrip(L"Application Bar", WS_CHILD | WS_VISIBLE, 5, 5, 230, smallMode ? 20 : 34,
-                                         parent, instance, 3028);
+                                         bar, instance, 3028);
             strip->SetItems(items.data(), count);
             strip->SetSoundFlag(sound);
             window = strip->Create(1, smallMode);
-        };
-        if (!bar) return RunWithBar(RECT{0, 271, 240, 320}, make, [this] { delete strip; });
-        OnUiThread([=, this] {
-            delete strip;
-            make(bar);
         });
     }
 

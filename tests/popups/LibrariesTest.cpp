@@ -39,11 +39,11 @@ TEST(Libraries, EveryNameOfALibraryGivesOneHandleValidUntilTheLastFreeAndPpcUtil
         EXPECT_EQ(value, 0x12345678u);
         HKEY key;
         RegOpenKeyEx(HKEY_CURRENT_USER, L"Software\\New", 0, KEY_ALL_ACCESS, &key);
-        // A text as long as a number is still no number.
-        RegSetValueEx(key, L"Text", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"1"), sizeof(DWORD));
+        // Four bytes of another type are no number.
+        RegSetValueEx(key, L"Bytes", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&value), sizeof value);
         RegCloseKey(key);
         value = 7;
-        EXPECT_FALSE(read(HKEY_CURRENT_USER, L"Software\\New", L"Text", &value));
+        EXPECT_FALSE(read(HKEY_CURRENT_USER, L"Software\\New", L"Bytes", &value));
         EXPECT_FALSE(read(HKEY_CURRENT_USER, L"Software\\Old", L"Number", &value));
         EXPECT_EQ(value, 7u);
 

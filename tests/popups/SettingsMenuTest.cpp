@@ -23,8 +23,7 @@ class SettingsMenuTest : public test::ControlHost {
 protected:
     void SetUp() override {
         ControlHost::SetUp();
-        RunWithBar(RECT{0, 0, 240, 320}, [this](HWND bar) { menu = BuildSettingsMenu(bar, instance); },
-                   [this] { delete menu; });
+        Show(RECT{0, 0, 240, 320}, menu, [this] { menu = BuildSettingsMenu(bar, instance); });
     }
     void Down(int x, int y) { device.host().stylus_down(kLeft + x, kTop + y); }
     void Move(int x, int y) { device.host().stylus_move(kLeft + x, kTop + y); }
