@@ -1,63 +1,15 @@
-// The GDI's costs, each drawing into a 240 x 320 memory bitmap: filling the screen, a
-// bar panel's rounded rectangle, a transparent label, a button-sized copy, a frame edge
-// and a standard icon.
+// The GDI's costs, each drawing into a 240 x 320 memory bitmap: a transparent label, a
+// button-sized copy, a frame edge and a standard icon (the fills are in fills.cpp).
 #include <benchmark/benchmark.h>
-
-#include <filesystem>
-#include <memory>
 
 #include <windows.h>
 
-#include "gdi/Gdi.h"
-#include "kernel/Device.h"
 #include "resources/Resources.h"
+#include "support/ScreenBitmap.h"
 
 namespace {
 
-// A device with only its GDI, and a memory DC on a bitmap the size of the screen.
-class ScreenBitmap {
-public:
-    ScreenBitmap() {
-        device_.gdi = std::make_shared<emu::Gdi>(device_);
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateCompatibleBitmap(dc_, emu::Gdi::kScreenWidth, emu::Gdi::kScreenHeight);
-        previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~ScreenBitmap() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-
-    HDC dc() const { return dc_; }
-    emu::Device& device() { return device_; }
-
-private:
-    emu::Device device_{std::filesystem::temp_directory_path(), emu::Clock::Mode::Virtual};
-    emu::DeviceBinding binding_{device_};
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-};
-
-void FillWholeScreen(benchmark::State& state) {
-    ScreenBitmap screen;
-    HBRUSH brush = CreateSolidBrush(RGB(240, 237, 227));
-    const RECT all{0, 0, emu::Gdi::kScreenWidth, emu::Gdi::kScreenHeight};
-    for (auto _ : state) FillRect(screen.dc(), &all, brush);
-    DeleteObject(brush);
-}
-BENCHMARK(FillWholeScreen);
-
-void RoundRectPanel(benchmark::State& state) {
-    ScreenBitmap screen;
-    HBRUSH brush = CreateSolidBrush(RGB(240, 237, 227));
-    HGDIOBJ previous = SelectObject(screen.dc(), brush);
-    for (auto _ : state) RoundRect(screen.dc(), 1, 1, 239, 48, 9, 9);
-    SelectObject(screen.dc(), previous);
-    DeleteObject(brush);
-}
-BENCHMARK(RoundRectPanel);
+using test::ScreenBitmap;
 
 void TransparentLabel(benchmark::State& state) {
     ScreenBitmap screen;

@@ -1,0 +1,41 @@
+#pragma once
+#include <filesystem>
+#include <memory>
+
+#include <windows.h>
+
+#include "gdi/Gdi.h"
+#include "kernel/Device.h"
+
+namespace test {
+
+// A device with only its GDI, bound to the calling thread, and a memory DC on a bitmap the
+// size of the screen: what the GDI benchmarks draw into.
+class ScreenBitmap {
+public:
+    ScreenBitmap() {
+        device_.gdi = std::make_shared<emu::Gdi>(device_);
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateCompatibleBitmap(dc_, emu::Gdi::kScreenWidth, emu::Gdi::kScreenHeight);
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+    ~ScreenBitmap() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    ScreenBitmap(const ScreenBitmap&) = delete;
+    ScreenBitmap& operator=(const ScreenBitmap&) = delete;
+
+    HDC dc() const { return dc_; }
+    emu::Device& device() { return device_; }
+
+private:
+    emu::Device device_{std::filesystem::temp_directory_path(), emu::Clock::Mode::Virtual};
+    emu::DeviceBinding binding_{device_};
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
+}  // namespace test
