@@ -39,7 +39,7 @@ void FillRectThroughAClipRegion(benchmark::State& state) {
     emu::Region visible(kScreen);
     for (LONG i = 0; i < 7; ++i) visible.subtract(RECT{2 + 34 * i, 4, 2 + 34 * i + 30, 34});
     for (LONG i = 0; i < 10; ++i) visible.subtract(RECT{4 + 23 * i, 290, 4 + 23 * i + 20, 310});
-    emu::Gdi& gdi = *screen.device().gdi;
+    emu::Gdi& gdi = screen.gdi();
     HDC dc = gdi.create_screen_dc({0, 0}, visible);
     HBRUSH brush = CreateSolidBrush(RGB(240, 237, 227));
     for (auto _ : state) FillRect(dc, &kScreen, brush);

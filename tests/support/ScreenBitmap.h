@@ -1,11 +1,10 @@
 #pragma once
-#include <filesystem>
 #include <memory>
 
 #include <windows.h>
 
 #include "gdi/Gdi.h"
-#include "kernel/Device.h"
+#include "support/BareDevice.h"
 
 namespace test {
 
@@ -14,7 +13,7 @@ namespace test {
 class ScreenBitmap {
 public:
     ScreenBitmap() {
-        device_.gdi = std::make_shared<emu::Gdi>(device_);
+        bare_.device.gdi = std::make_shared<emu::Gdi>(bare_.device);
         dc_ = CreateCompatibleDC(nullptr);
         bitmap_ = CreateCompatibleBitmap(dc_, emu::Gdi::kScreenWidth, emu::Gdi::kScreenHeight);
         previous_ = SelectObject(dc_, bitmap_);
@@ -28,11 +27,10 @@ public:
     ScreenBitmap& operator=(const ScreenBitmap&) = delete;
 
     HDC dc() const { return dc_; }
-    emu::Device& device() { return device_; }
+    emu::Gdi& gdi() { return *bare_.device.gdi; }
 
 private:
-    emu::Device device_{std::filesystem::temp_directory_path(), emu::Clock::Mode::Virtual};
-    emu::DeviceBinding binding_{device_};
+    BareDevice bare_;
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ previous_ = nullptr;
