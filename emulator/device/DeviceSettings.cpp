@@ -1,11 +1,10 @@
 #include "device/DeviceSettings.h"
 
 #include <charconv>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 #include "kernel/EventLog.h"
+#include "kernel/KeptFile.h"
 
 namespace emu {
 
@@ -108,17 +107,9 @@ bool parse_device_settings(std::string_view text, DeviceSettings& settings, std:
 }
 
 bool load_device_settings(const std::filesystem::path& image_root, DeviceSettings& settings, std::string& error) {
-    const auto path = image_root / ".device" / kSettingsFileName;
-    std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) return true;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot read " + path.string();
-        return false;
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return parse_device_settings(text.str(), settings, error);
+    const auto content = read_kept_file(image_root / ".device" / kSettingsFileName);
+    error = content.error;
+    return error.empty() && parse_device_settings(content.bytes, settings, error);
 }
 
 }  // namespace emu

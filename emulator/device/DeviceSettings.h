@@ -28,7 +28,8 @@ inline constexpr std::string_view kSettingsFileName = "settings.ini";
 // are skipped. A bad line leaves `settings` as it was and `error` names the line.
 bool parse_device_settings(std::string_view text, DeviceSettings& settings, std::string& error);
 
-// Reads the settings file of an image. A missing file leaves the defaults and succeeds.
+// Reads the settings file of an image. A missing file leaves the defaults and succeeds; one
+// that cannot be read fails, naming the file and the reason.
 bool load_device_settings(const std::filesystem::path& image_root, DeviceSettings& settings, std::string& error);
 
 }  // namespace emu

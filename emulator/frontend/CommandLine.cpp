@@ -53,9 +53,9 @@ const char* usage() {
     return "Usage: tesselink [options]\n"
            "Runs Tesselink on an emulated Pocket PC, in a window when a display is available.\n"
            "\n"
-           "  --device DIR       the device folder (created from the built-in image when missing or empty);\n"
-           "                     the window's default is $XDG_DATA_HOME/tesselink/device, headless runs\n"
-           "                     use a temporary one\n"
+           "  --device DIR       the device folder (created from the built-in image when missing or empty;\n"
+           "                     any other folder must hold a .device folder); the window's default is\n"
+           "                     $XDG_DATA_HOME/tesselink/device, headless runs use a temporary one\n"
            "  --reset-device     restore the device folder to the built-in image first\n"
            "  --zoom N           screen zoom of the desktop window, 1 to 4 (default 2)\n"
            "  --headless         run without a window (also when no display is available)\n"
@@ -82,8 +82,8 @@ std::optional<CommandLine> parse_command_line(const std::vector<std::string>& ar
             error = "unknown option " + arg;
             return std::nullopt;
         }
-        if (i + 1 >= args.size()) {
-            error = arg + " needs a value";
+        if (i + 1 >= args.size() || args[i + 1].empty()) {
+            error = arg + (i + 1 >= args.size() ? " needs a value" : " needs a value, not an empty one");
             return std::nullopt;
         }
         if (!option->second(line, args[++i])) {

@@ -3,8 +3,10 @@
 #include <fstream>
 
 #include "gdi/Gdi.h"
+#include "host/Boot.h"
 #include "host/DeviceHost.h"
 #include "host/Script.h"
+#include "host/StopSignals.h"
 #include "host/TemporaryFolder.h"
 
 namespace emu {
@@ -13,9 +15,11 @@ namespace {
 
 std::optional<Script> load_script(const std::optional<std::filesystem::path>& file, std::string& error) {
     if (!file) return Script{};
-    std::ifstream in(*file);
-    if (!in) {
-        error = "cannot read the script " + file->string();
+    std::error_code ignored;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(*file, ignored)) in.open(*file);
+    if (!in.is_open()) {
+        error = "cannot read the script " + file->string() + " (it must be a readable file)";
         return std::nullopt;
     }
     return Script::parse(in, file->string(), error);
@@ -31,6 +35,7 @@ int run_headless(const HeadlessOptions& options, const std::function<void(Device
         err << "tesselink: " << error << "\n";
         return 2;
     }
+    StopSignals signals;
     std::optional<TemporaryFolder> temporary;
     if (!options.device) temporary.emplace();
     auto host = DeviceHost::boot(BootOptions{options.device ? *options.device : temporary->path()}, error);
@@ -38,6 +43,7 @@ int run_headless(const HeadlessOptions& options, const std::function<void(Device
         err << "tesselink: " << error << "\n";
         return 1;
     }
+    if (auto notice = boot_notice(host->device()); !notice.empty()) err << "tesselink: " << notice << "\n";
     install(*host);
     host->start(program);
     bool ran = script->run(*host, error);
@@ -53,6 +59,11 @@ int run_headless(const HeadlessOptions& options, const std::function<void(Device
     }
     out << "Screenshot: " << std::filesystem::absolute(options.screenshot).string() << "\n";
     out << "Event log: " << std::filesystem::absolute(options.log).string() << "\n";
+    if (auto signal_number = StopSignals::received()) {
+        err << "tesselink: stopped by " << (signal_number == SIGTERM ? "SIGTERM" : "SIGINT")
+            << "; the device was shut down in order\n";
+        return 128 + signal_number;
+    }
     return ran ? 0 : 1;
 }
 

@@ -3,29 +3,35 @@
 #include <cstdio>
 
 #include "kernel/Clock.h"
+#include "kernel/CodePage1252.h"
 
 namespace emu {
 
 namespace {
 
+void append_escaped(std::string& out, unsigned code) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "\\u%04x", code);
+    out += buffer;
+}
+
+// A JSON string of `text`; a byte that is not part of valid UTF-8 is escaped as the
+// character it stands for in the device's code page, so that every line stays valid JSON.
 void append_json_string(std::string& out, std::string_view text) {
     out += '"';
-    for (unsigned char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buffer[8];
-                std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-                out += buffer;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        auto c = static_cast<unsigned char>(text[i]);
+        auto length = utf8_sequence_length(text, i);
+        if (length == 0) append_escaped(out, static_cast<unsigned>(from_code_page(c)));
+        else if (length > 1) out.append(text, i, length);
+        else if (c == '"') out += "\\\"";
+        else if (c == '\\') out += "\\\\";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\t') out += "\\t";
+        else if (c < 0x20) append_escaped(out, c);
+        else out += static_cast<char>(c);
+        i += length ? length : 1;
     }
     out += '"';
 }
@@ -107,43 +113,6 @@ void EventLog::write_jsonl(std::ostream& out) const {
 void EventLog::set_listener(std::function<void(const Event&)> listener) {
     std::lock_guard lock(mutex_);
     listener_ = std::move(listener);
-}
-
-std::string utf8(std::wstring_view text) {
-    std::string out;
-    for (wchar_t wc : text) {
-        auto c = static_cast<std::uint32_t>(wc);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-std::wstring widen_utf8(std::string_view text) {
-    std::wstring out;
-    for (std::size_t i = 0; i < text.size();) {
-        auto c = static_cast<unsigned char>(text[i]);
-        int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
-        std::uint32_t code = extra == 0 ? c : c & (0x3F >> extra);
-        for (int k = 1; k <= extra && i + k < text.size(); ++k)
-            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        out += static_cast<wchar_t>(code);
-        i += extra + 1;
-    }
-    return out;
 }
 
 }  // namespace emu

@@ -16,10 +16,12 @@ bool disabled(const Window* window) {
 
 // A tap on a disabled window, or inside one, is dropped.
 void WindowManager::stylus(UINT message, POINT screen) {
+    stylus_position_ = screen;
     if (!accepts_input) return;
     Window* target = capture();
     if (!target) target = hit_test(screen);
     if (!target || !target->thread || disabled(target)) return;
+    if (message == WM_LBUTTONDOWN && !capture()) set_foreground(target);
     POINT origin = client_origin(*target);
     auto x = static_cast<WORD>(screen.x - origin.x);
     auto y = static_cast<WORD>(screen.y - origin.y);

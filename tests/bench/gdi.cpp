@@ -1,22 +1,20 @@
 // The GDI's costs, each drawing into a 240 x 320 memory bitmap: a transparent label, a
-// button-sized copy, a frame edge and a standard icon (the fills are in fills.cpp).
+// button-sized copy and a frame edge (the fills are in fills.cpp).
 #include <benchmark/benchmark.h>
 
 #include <windows.h>
 
-#include "resources/Resources.h"
 #include "support/ScreenBitmap.h"
 
 namespace {
 
 using test::ScreenBitmap;
 
+// A 30-character status label.
 void TransparentLabel(benchmark::State& state) {
     ScreenBitmap screen;
-    const wchar_t text[] = L"Storage 1234 KB of 32768 KB ok";
-    static_assert(sizeof text / sizeof text[0] - 1 == 30);
     SetBkMode(screen.dc(), TRANSPARENT);
-    for (auto _ : state) ExtTextOut(screen.dc(), 4, 4, 0, nullptr, text, 30, nullptr);
+    for (auto _ : state) ExtTextOut(screen.dc(), 4, 4, 0, nullptr, L"Storage 1234 KB of 32768 KB ok", 30, nullptr);
 }
 BENCHMARK(TransparentLabel);
 
@@ -38,18 +36,6 @@ void FrameEdgePolyline(benchmark::State& state) {
     for (auto _ : state) Polyline(screen.dc(), edge, 2);
 }
 BENCHMARK(FrameEdgePolyline);
-
-// The program's own 32 x 32 icon, with its transparent and blended edges.
-void DrawStandardIcon(benchmark::State& state) {
-    ScreenBitmap screen;
-    const emu::Module& module = screen.device().install(L"\\Windows\\bench.exe", nullptr, tesselink_resources());
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(const_cast<emu::Module*>(&module));
-    HICON icon = LoadIcon(instance, MAKEINTRESOURCE(101));
-    if (!icon) state.SkipWithError("icon 101 did not load");
-    for (auto _ : state) DrawIconEx(screen.dc(), 100, 100, icon, 0, 0, 0, nullptr, DI_NORMAL);
-    DestroyIcon(icon);
-}
-BENCHMARK(DrawStandardIcon);
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "support/TestDevice.h"
+#include "support/TestWindow.h"
 
 namespace {
 
@@ -13,12 +14,9 @@ LRESULT CALLBACK Answer(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProc(window, message, wParam, lParam);
 }
 
+// A window of a class of its own name that answers WM_USER.
 HWND MakeWindow(const wchar_t* name, DWORD style, HWND parent) {
-    WNDCLASS wc = {};
-    wc.lpfnWndProc = Answer;
-    wc.lpszClassName = name;
-    RegisterClass(&wc);
-    return CreateWindowEx(0, name, name, style, 0, 0, 20, 20, parent, nullptr, nullptr, nullptr);
+    return test::MakeWindow(name, style, 0, 0, 20, 20, parent, Answer);
 }
 
 void SameThreadSend(benchmark::State& state) {
@@ -57,15 +55,10 @@ void CreateAndDestroyChild(benchmark::State& state) {
     test::TestDevice device;
     device.run([&] {
         HWND parent = MakeWindow(L"Parent", WS_VISIBLE, nullptr);
-        WNDCLASS wc = {};
-        wc.lpfnWndProc = Answer;
-        wc.lpszClassName = L"Child";
-        RegisterClass(&wc);
-        for (auto _ : state) {
-            HWND child = CreateWindowEx(0, L"Child", L"Child", WS_CHILD | WS_VISIBLE, 5, 5, 10, 10, parent, nullptr,
-                                        nullptr, nullptr);
-            DestroyWindow(child);
-        }
+        DestroyWindow(MakeWindow(L"Child", WS_CHILD | WS_VISIBLE, parent));
+        for (auto _ : state)
+            DestroyWindow(CreateWindowEx(0, L"Child", L"Child", WS_CHILD | WS_VISIBLE, 5, 5, 10, 10, parent, nullptr,
+                                         nullptr, nullptr));
     });
 }
 BENCHMARK(CreateAndDestroyChild);

@@ -10,8 +10,8 @@
 #include "config/ScrollOwner.h"
 #include "config/SelectedItems.h"
 
-using config_test::ShellLookups;
 using config_test::ResetShellLookups;
+using config_test::ShellLookups;
 
 namespace {
 
@@ -24,11 +24,16 @@ const COLORREF kWhite = RGB(255, 255, 255);
 
 class ApplicationTableTest : public config_test::ConfigTest {
 protected:
+    // Shows a table on the items, in place of the one shown before.
     void Open(std::vector<ApplicationItem> given) {
         items = std::move(given);
-        RunWithBar([this](HWND) { Make(); }, [this] { delete table; });
+        if (!bar) return RunWithBar(config_test::kScreen, [this](HWND) { Make(); }, [this] { delete table; });
+        OnUiThread([this] {
+            delete table;
+            Make();
+        });
     }
-    void Open(int count) { Open(config_test::MakeItems(count)); }
+    void Open(int count) { Open(test::ProgramItems(count)); }
     // A table on the items, as the dialog makes it: 7 rows, the height given replaced.
     void Make() {
         table = new ApplicationTable(L"Application Table", WS_CHILD | WS_VISIBLE, 20, 65, 200, 18, bar, instance);
@@ -36,16 +41,17 @@ protected:
         window = table->Create(1);
     }
     std::vector<COLORREF> Rows() { return ScreenArea(kClientLeft, kClientTop, kRowsWidth, kClientHeight); }
-    std::vector<COLORREF> Row(int row) {
-        return ScreenArea(kClientLeft, kClientTop + row * kRowHeight, kRowsWidth, kRowHeight);
-    }
-    std::vector<COLORREF> Box(int row) {
-        return ScreenArea(kClientLeft + 3, kClientTop + row * kRowHeight + 3, 14, 12);
-    }
+    std::vector<COLORREF> Box(int row) { return ScreenArea(kClientLeft + 3, kClientTop + row * kRowHeight + 3, 14, 12); }
     void ScrollTo(int first) { OnUiThread([this, first] { table->Scroll(kScrollNotification, first); }); }
     void TapRow(int row, int x = 100) { device.host().tap(kClientLeft + x, kClientTop + row * kRowHeight + 9); }
     int Flag(int index) {
         return device.host().inspect([&](emu::Device&) { return items[index].selected; });
+    }
+    // A repaint shows what the rows show now.
+    void ExpectRepaintShowsTheSame() {
+        const auto shown = Rows();
+        Repaint(window);
+        EXPECT_EQ(Rows(), shown);
     }
 
     std::vector<ApplicationItem> items;
@@ -59,7 +65,7 @@ bool AllWhite(const std::vector<COLORREF>& pixels) {
 
 }  // namespace
 
-TEST_F(ApplicationTableTest, ARowShowsItsBoxTheSeparatorTheShellIconAndTheName) {
+TEST_F(ApplicationTableTest, ARowShowsItsBoxTheSeparatorTheShellIconAndTheNameAndNothingBelow) {
     Open(3);
     EXPECT_EQ(ShellLookups(), 3);  // one per row drawn
     EXPECT_EQ(Box(1), BoxIcon(147));
@@ -76,23 +82,30 @@ TEST_F(ApplicationTableTest, ARowShowsItsBoxTheSeparatorTheShellIconAndTheName) 
     EXPECT_EQ(ScreenArea(kClientLeft + 24, kClientTop + kRowHeight + 1, 16, 16), shellIcon);
     EXPECT_FALSE(AllWhite(ScreenArea(kClientLeft + 44, kClientTop + kRowHeight, 60, kRowHeight)));  // the name
     EXPECT_TRUE(AllWhite(ScreenArea(kClientLeft, kClientTop + 3 * kRowHeight, kClientWidth, kClientHeight - 54)));
+    const auto before = Rows();
+    TapRow(5);  // below the last item
+    EXPECT_EQ(Flag(0) + Flag(1) + Flag(2), 0);
+    EXPECT_EQ(Rows(), before);
 }
 
-TEST_F(ApplicationTableTest, OnlyATableWithMoreItemsThanRowsHasAScrollBar) {
+TEST_F(ApplicationTableTest, OnlyATableWithMoreItemsThanRowsHasAScrollBarAndAnEmptyOneIgnoresTaps) {
     for (int count : {0, 7, 8}) {
         SCOPED_TRACE("items " + std::to_string(count));
-        if (!bar) Open(count);
-        else OnUiThread([this, count] {
-            delete table;
-            items = config_test::MakeItems(count);
-            Make();
-        });
+        Open(count);
         const bool scrolls = count > 7;
         EXPECT_EQ(WindowAt(kClientLeft + 190, kClientTop + 60),
                   scrolls ? L"Scroll Bar for Application Table\n" : L"Application Table");
         RECT rect = {};
         device.run([&] { GetWindowRect(window, &rect); });
         EXPECT_EQ(rect.bottom - rect.top, 128);  // seven rows and the border
+        if (count) continue;
+        TapRow(0);
+        EXPECT_EQ(ShellLookups(), 0);
+        EXPECT_TRUE(AllWhite(ScreenArea(kClientLeft, kClientTop, kClientWidth, kClientHeight)));
+        EXPECT_EQ(CountSelected(items.data(), 0), 0);
+        ApplicationItem* selected = CopySelected(items.data(), 0);
+        EXPECT_NE(selected, nullptr);  // an array of no items, which the caller deletes as any other
+        delete[] selected;
     }
     RECT scrollBar = {};
     device.run([&] { GetWindowRect(WindowFromPoint(POINT{kClientLeft + 190, kClientTop + 60}), &scrollBar); });
@@ -102,81 +115,55 @@ TEST_F(ApplicationTableTest, OnlyATableWithMoreItemsThanRowsHasAScrollBar) {
     EXPECT_EQ(scrollBar.bottom - scrollBar.top, 124);
 }
 
-TEST_F(ApplicationTableTest, TheScrollBarsLineStepShiftsTheRowsUpAndDrawsOnlyTheNewOne) {
-    Open(8);
+TEST_F(ApplicationTableTest, AScrollByDRowsShiftsTheRowsAndDrawsExactlyTheDNewOnes) {
+    Open(20);
     const auto before = Rows();
     ResetShellLookups();
     device.host().tap(kClientLeft + 189, kClientTop + 1 + 124 - 8);  // the line-down button
     EXPECT_EQ(ShellLookups(), 1);
-    for (int row = 0; row < 6; ++row) {
-        const auto shown = Row(row);
-        EXPECT_TRUE(std::equal(shown.begin(), shown.end(), before.begin() + (row + 1) * kRowHeight * kRowsWidth))
-            << row;
-    }
-    const auto scrolled = Rows();
-    Repaint(window);
-    EXPECT_EQ(Rows(), scrolled);
-}
-
-TEST_F(ApplicationTableTest, AScrollByDRowsDrawsExactlyDRowsAndShowsWhatAFullPaintShows) {
-    Open(20);
+    const auto after = Rows();
+    const auto rowSize = kRowHeight * kRowsWidth;
+    EXPECT_TRUE(std::equal(after.begin(), after.begin() + 6 * rowSize, before.begin() + rowSize));
+    ExpectRepaintShowsTheSame();
     struct Step {
         int first, drawn;
     };
-    for (Step step : {Step{1, 1}, Step{4, 3}, Step{0, 4}, Step{0, 0}, Step{13, 13}, Step{6, 7}}) {
+    for (Step step : {Step{4, 3}, Step{0, 4}, Step{0, 0}, Step{13, 13}, Step{6, 7}}) {
         SCOPED_TRACE("to " + std::to_string(step.first));
         ResetShellLookups();
         ScrollTo(step.first);
         EXPECT_EQ(ShellLookups(), step.drawn);
-        const auto scrolled = Rows();
-        Repaint(window);
-        EXPECT_EQ(Rows(), scrolled);
+        ExpectRepaintShowsTheSame();
     }
 }
 
-TEST_F(ApplicationTableTest, ATapAnywhereOnARowTicksItAndTheTickMovesWithTheRow) {
-    Open(10);
+TEST_F(ApplicationTableTest, ATapAnywhereOnARowFlipsItsItemAndTheTickMovesWithTheRow) {
+    auto given = test::ProgramItems(10);
+    given[1].selected = 2;  // any non-zero flag shows ticked
+    Open(given);
+    EXPECT_EQ(Box(1), BoxIcon(148));
+    TapRow(1);  // stores 0
+    EXPECT_EQ(Flag(1), 0);
+    EXPECT_EQ(Box(1), BoxIcon(147));
+    const auto before = Rows();
+    TapRow(1);
+    TapRow(1);
+    EXPECT_EQ(Flag(1), 0);
+
     TapRow(2);  // on the name
     EXPECT_EQ(Flag(2), 1);
     EXPECT_EQ(Box(2), BoxIcon(148));
     TapRow(4, 5);  // on the box
     EXPECT_EQ(Flag(4), 1);
     ScrollTo(1);
+    EXPECT_EQ(Box(0), BoxIcon(147));
     EXPECT_EQ(Box(1), BoxIcon(148));
     EXPECT_EQ(Box(3), BoxIcon(148));
     EXPECT_EQ(Box(2), BoxIcon(147));
-    const auto scrolled = Rows();
-    Repaint(window);
-    EXPECT_EQ(Rows(), scrolled);
+    ExpectRepaintShowsTheSame();
+    TapRow(1);
+    TapRow(3);
+    ScrollTo(0);
+    EXPECT_EQ(Rows(), before);  // no trace of a tick is left
 }
 
-TEST_F(ApplicationTableTest, TappingTwiceOrBelowTheLastItemLeavesEverythingAsItWas) {
-    Open(3);
-    const auto before = Rows();
-    TapRow(5);
-    TapRow(1);
-    TapRow(1);
-    EXPECT_EQ(Flag(0) + Flag(1) + Flag(2), 0);
-    EXPECT_EQ(Rows(), before);  // no trace of the tick is left
-}
-
-TEST_F(ApplicationTableTest, AnyNonZeroFlagShowsTickedAndOneTapStoresZero) {
-    auto given = config_test::MakeItems(3);
-    given[1].selected = 2;
-    Open(given);
-    EXPECT_EQ(Box(1), BoxIcon(148));
-    TapRow(1);
-    EXPECT_EQ(Flag(1), 0);
-    EXPECT_EQ(Box(1), BoxIcon(147));
-}
-
-TEST_F(ApplicationTableTest, AnEmptyTableIsWhiteIgnoresTapsAndSelectsNothing) {
-    Open(0);
-    TapRow(0);
-    EXPECT_EQ(ShellLookups(), 0);
-    EXPECT_TRUE(AllWhite(ScreenArea(kClientLeft, kClientTop, kClientWidth, kClientHeight)));
-    EXPECT_EQ(CountSelected(items.data(), 0), 0);
-    ApplicationItem* selected = CopySelected(items.data(), 0);
-    EXPECT_NE(selected, nullptr);  // an array of no items, which the caller deletes as any other
-    delete[] selected;
-}

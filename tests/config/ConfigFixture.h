@@ -1,35 +1,20 @@
-// The pop-up fixture (a full-screen test bar on a booted device) with what the
-// configuration's tests add: items naming the device's programs, the device threads that
-// still run, and the shell's icon look-ups.
+// The control host (a topmost test bar on a booted device) with what the configuration's
+// tests add: the device threads that still run, the check box icons, and the shell's icon
+// look-ups.
 #pragma once
-#include <cstdint>
-#include <string>
-#include <vector>
-
-// The test framework reads _WIN32_WCE, which <windows.h> defines, so it comes first.
-#include "popups/PopupFixture.h"
+#include "support/ControlHost.h"
 
 #include "ShellLookups.h"
-#include "apps/ApplicationItem.h"
+#include "support/ProgramItems.h"
 
 namespace config_test {
 
-// `count` items on the device's programs, named "Item 0", "Item 1" ..., none selected.
-inline std::vector<ApplicationItem> MakeItems(int count) {
-    static const wchar_t* const programs[] = {L"calc", L"calendar", L"contacts", L"inbox", L"notes",
-                                              L"tasks", L"pword", L"pxl", L"iexplore", L"fexplore"};
-    std::vector<ApplicationItem> items(count);
-    for (int i = 0; i < count; ++i) {
-        items[i].path = std::wstring(L"\\Windows\\") + programs[i % 10] + L".exe";
-        items[i].name = L"Item " + std::to_wstring(i);
-    }
-    return items;
-}
+const RECT kScreen = {0, 0, 240, 320};
 
-class ConfigTest : public popups::PopupTest {
+class ConfigTest : public test::ControlHost {
 protected:
     void SetUp() override {
-        PopupTest::SetUp();
+        ControlHost::SetUp();
         ResetShellLookups();
     }
 
@@ -43,27 +28,8 @@ protected:
             return live;
         });
     }
-
-    std::vector<COLORREF> ScreenArea(int left, int top, int width, int height) {
-        return device.screen_area(left, top, width, height);
-    }
-
     // Check box icon `number` (empty or ticked) as drawn on white.
-    std::vector<COLORREF> BoxIcon(WORD number) {
-        return Rendered(14, 12, RGB(255, 255, 255), [&](HDC dc) {
-            HICON icon = LoadIcon(instance, MAKEINTRESOURCE(number));
-            DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
-            DestroyIcon(icon);
-        });
-    }
-
-    // Invalidates a window and has it paint at once.
-    void Repaint(HWND window) {
-        OnUiThread([window] {
-            InvalidateRect(window, nullptr, TRUE);
-            UpdateWindow(window);
-        });
-    }
+    std::vector<COLORREF> BoxIcon(WORD number) { return Icon(number, 14, 12, RGB(255, 255, 255)); }
 };
 
 }  // namespace config_test

@@ -14,47 +14,54 @@ namespace {
 
 // The scroll bar sits at (kLeft, kTop) of the full-screen bar, as tall as in the table.
 const int kLeft = 100, kTop = 50, kWidth = 15, kHeight = 124;
-const int kVisible = 7;
 const COLORREF kTrack = RGB(200, 200, 200);
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBlack = RGB(0, 0, 0);
 // Where to press the three buttons, in the scroll bar's client area.
-const int kUpButtonY = 7, kUp2ButtonY = kHeight - 29 + 7, kDownButtonY = kHeight - 15 + 7;
+const int kUp = 7, kUp2 = kHeight - 29 + 7, kDown = kHeight - 15 + 7;
 // The buttons cover the track's top row and its bottom row: what shows of it lies between.
 const int kFirstShown = 15, kLastShown = kHeight - 30;
 
-// What shows of a thumb with its top at `top`, `length` rows long.
-std::pair<int, int> Visible(int top, int length) {
-    const int first = std::max(top, kFirstShown), last = std::min(top + length - 1, kLastShown);
-    return {first, last - first + 1};
-}
+// A stylus action at a height of the scroll bar, or time passing, and what follows it: the
+// positions the owner heard of meanwhile, where the thumb's top shows (0: not checked) and
+// whether a repeat worker runs (-1: not checked).
+enum Action { Press, Move, Release, Tap, Wait };
+struct Step {
+    Action action;
+    int value;  // y, or milliseconds
+    Positions heard;
+    int thumbTop = 0, repeating = -1;
+};
 
 class RecordingOwner : public ScrollOwner {
 public:
     void Scroll(int code, int firstIndex) override {
-        codes.push_back(code);
+        EXPECT_EQ(code, kScrollNotification);
         positions.push_back(firstIndex);
     }
-    std::vector<int> codes;
     Positions positions;
 };
 
 class ScrollBarTest : public config_test::ConfigTest {
 protected:
+    // Shows a scroll bar for `items` items, 7 visible, in place of the one shown before.
     void Open(int items) {
-        RunWithBar([this, items](HWND) { Make(items); }, [this] { Delete(); });
-    }
-    void Make(int items) {
-        scrollBar = new ScrollBar(L"Scroll Bar for Test\n", WS_CHILD | WS_VISIBLE, kLeft, kTop, kWidth, kHeight, bar,
-                                  instance);
-        scrollBar->SetOwner(&owner);
-        window = scrollBar->Create(1, items, kVisible);
+        auto make = [this, items](HWND) {
+            scrollBar = new ScrollBar(L"Scroll Bar for Test\n", WS_CHILD | WS_VISIBLE, kLeft, kTop, kWidth, kHeight,
+                                      bar, instance);
+            scrollBar->SetOwner(&owner);
+            window = scrollBar->Create(1, items, 7);
+        };
+        if (!bar) RunWithBar(config_test::kScreen, make, [this] { Delete(); });
+        else OnUiThread([=, this] {
+            Delete();
+            make(bar);
+            UpdateWindow(window);
+        });
+        idle = LiveThreads();
     }
     void Delete() {
         delete scrollBar;
         scrollBar = nullptr;
     }
-
     // The thumb as seen: its first row and how many rows show, down the middle of the track.
     std::pair<int, int> Thumb() {
         int top = -1, length = 0;
@@ -65,14 +72,38 @@ protected:
         }
         return {top, length};
     }
-    void Press(int y) { device.host().stylus_down(kLeft + 7, kTop + y); }
-    void Move(int y) { device.host().stylus_move(kLeft + 7, kTop + y); }
-    void Release(int y) { device.host().stylus_up(kLeft + 7, kTop + y); }
-    void Tap(int y) { device.host().tap(kLeft + 7, kTop + y); }
+    // What shows of a thumb with its top at `top`, `length` rows long.
+    static std::pair<int, int> Visible(int top, int length) {
+        const int first = std::max(top, kFirstShown), last = std::min(top + length - 1, kLastShown);
+        return {first, last - first + 1};
+    }
+    // Plays the steps on a thumb `length` rows long.
+    void Play(int length, std::initializer_list<Step> steps) {
+        for (const Step& step : steps) {
+            SCOPED_TRACE("action " + std::to_string(step.action) + " at " + std::to_string(step.value));
+            const std::size_t heard = owner.positions.size();
+            const int x = kLeft + 7, y = kTop + step.value;
+            switch (step.action) {
+            case Press: device.host().stylus_down(x, y); break;
+            case Move: device.host().stylus_move(x, y); break;
+            case Release: device.host().stylus_up(x, y); break;
+            case Tap: device.host().tap(x, y); break;
+            case Wait: device.host().advance(step.value); break;
+            }
+            EXPECT_EQ(Positions(owner.positions.begin() + heard, owner.positions.end()), step.heard);
+            if (step.thumbTop) {
+                EXPECT_EQ(Thumb(), Visible(step.thumbTop, length));
+            }
+            if (step.repeating >= 0) {
+                EXPECT_EQ(LiveThreads(), idle + step.repeating);
+            }
+        }
+    }
 
     RecordingOwner owner;
     ScrollBar* scrollBar = nullptr;
     HWND window = nullptr;
+    int idle = 0;
 };
 
 }  // namespace
@@ -81,171 +112,68 @@ TEST_F(ScrollBarTest, TheThumbTakesTheVisibleShareOfTheTrackAndItsGripOnlyWhenLo
     struct Case {
         int items, length;
     };
-    Open(8);
-    const auto grip = IconOver(153, 13, kWhite);
+    const auto grip = Icon(153, 13, 13, RGB(255, 255, 255));
     for (Case c : {Case{8, 71}, Case{38, 15}, Case{39, 14}, Case{72, 8}, Case{256, 8}}) {
         SCOPED_TRACE("items " + std::to_string(c.items));
-        OnUiThread([this, c] {
-            Delete();
-            Make(c.items);
-            UpdateWindow(window);
-        });
+        Open(c.items);
         EXPECT_EQ(Thumb(), Visible(14, c.length));
-        EXPECT_EQ(device.host().pixel(kLeft + 7, kTop + 14 + c.length - 1), kBlack);
+        EXPECT_EQ(device.host().pixel(kLeft + 7, kTop + 14 + c.length - 1), RGB(0, 0, 0));
         const int gripTop = kTop + 14 + (c.length - 13) / 2;
         if (c.length >= 15) EXPECT_EQ(ScreenArea(kLeft + 1, gripTop, 13, 13), grip);
-        else EXPECT_EQ(device.host().pixel(kLeft + 7, kTop + 14 + c.length / 2), kWhite);
+        else EXPECT_EQ(device.host().pixel(kLeft + 7, kTop + 14 + c.length / 2), RGB(255, 255, 255));
     }
     EXPECT_TRUE(owner.positions.empty());
 }
 
 TEST_F(ScrollBarTest, LineStepsMoveOneItemAndDoNothingAtTheEndsButStillRepeat) {
-    Open(8);
-    EXPECT_EQ(WindowAt(kLeft + 7, kTop + kUpButtonY), L"Scroll Up Button");
-    EXPECT_EQ(WindowAt(kLeft + 7, kTop + kUp2ButtonY), L"Scroll Up 2 Button");
-    EXPECT_EQ(WindowAt(kLeft + 7, kTop + kDownButtonY), L"Scroll Down Button");
-    EXPECT_EQ(ScreenArea(kLeft, kTop + kHeight - 15, 15, 15), IconOver(151, 15, kPanelColour));
-    const int idle = LiveThreads();
-    Press(kUpButtonY);  // already at the top
-    EXPECT_TRUE(owner.positions.empty());
-    EXPECT_EQ(LiveThreads(), idle + 1);
-    Release(kUpButtonY);
-    EXPECT_EQ(LiveThreads(), idle);
-
-    Tap(kDownButtonY);
-    EXPECT_EQ(owner.positions, Positions{1});
-    EXPECT_EQ(owner.codes, std::vector<int>{kScrollNotification});
-    EXPECT_EQ(Thumb(), Visible(25, 71));  // at the limit, 124 - 28 - 71
-
-    Press(kDownButtonY);  // already at the end
-    EXPECT_EQ(LiveThreads(), idle + 1);
-    device.host().advance(1000);
-    Release(kDownButtonY);
-    EXPECT_EQ(owner.positions, Positions{1});
-    EXPECT_EQ(LiveThreads(), idle);
-
-    Tap(kUp2ButtonY);
-    EXPECT_EQ(owner.positions, (Positions{1, 0}));
-    EXPECT_EQ(Thumb(), Visible(14, 71));
+    Open(8);  // the thumb is 71 long; its limit is 124 - 28 - 71 = 25
+    EXPECT_EQ(WindowAt(kLeft + 7, kTop + kUp), L"Scroll Up Button");
+    EXPECT_EQ(WindowAt(kLeft + 7, kTop + kUp2), L"Scroll Up 2 Button");
+    EXPECT_EQ(WindowAt(kLeft + 7, kTop + kDown), L"Scroll Down Button");
+    EXPECT_EQ(ScreenArea(kLeft, kTop + kHeight - 15, 15, 15), Icon(151, 15, 15, kPanelColour));
+    Play(71, {{Press, kUp, {}, 14, 1},  // already at the top
+              {Release, kUp, {}, 14, 0},
+              {Tap, kDown, {1}, 25, 0},
+              {Press, kDown, {}, 25, 1},  // already at the end
+              {Wait, 1000, {}},
+              {Release, kDown, {}, 25, 0},
+              {Tap, kUp2, {0}, 14, 0}});
 }
 
-TEST_F(ScrollBarTest, AHeldButtonRepeatsAfter300MsAtMostEvery50MsAndStopsOnRelease) {
+TEST_F(ScrollBarTest, AHeldButtonRepeatsAfter300MsAtMostEvery50MsAndStopsOnReleaseOrDeletion) {
     Open(72);
-    const int idle = LiveThreads();
-    Press(kDownButtonY);
-    EXPECT_EQ(owner.positions, Positions{1});
-    device.host().advance(299);
-    EXPECT_EQ(owner.positions, Positions{1});
-    device.host().advance(1);
-    EXPECT_EQ(owner.positions, (Positions{1, 2}));
-    device.host().advance(49);
-    EXPECT_EQ(owner.positions, (Positions{1, 2}));
-    device.host().advance(151);  // at 350, 400, 450 and 500 ms
-    EXPECT_EQ(owner.positions, (Positions{1, 2, 3, 4, 5, 6}));
-    Release(kDownButtonY);
-    device.host().advance(1000);
-    EXPECT_EQ(owner.positions.size(), 6u);
-    EXPECT_EQ(LiveThreads(), idle);
+    Play(8, {{Press, kDown, {1}, 0, 1},
+             {Wait, 299, {}},
+             {Wait, 1, {2}},
+             {Wait, 49, {}},
+             {Wait, 151, {3, 4, 5, 6}},  // at 350, 400, 450 and 500 ms
+             {Release, kDown, {}, 0, 0},
+             {Wait, 1000, {}},
+             {Press, kDown, {7}, 0, 1}});
+    OnUiThread([this] { Delete(); });
+    Play(8, {{Wait, 1000, {}, 0, 0}});
 }
 
 TEST_F(ScrollBarTest, ARepetitionWaitingToBeHandledWhenTheStopComesIsNeverHandled) {
     Open(72);
-    Press(kDownButtonY);
+    Play(8, {{Press, kDown, {1}}});
     // The UI thread is busy past the first repetition, which waits for it, and then stops
     // the worker before it gets back to its messages.
     std::function<void()> busyThenStop = [this] {
         Sleep(400);
         SendMessage(window, kStopRepeatingCommand, 0, 0);
     };
-    device.run([&] { PostMessage(bar, popups::kRunAction, 0, reinterpret_cast<LPARAM>(&busyThenStop)); });
-    device.host().advance(400);
-    device.host().advance(1000);
-    EXPECT_EQ(owner.positions, Positions{1});
-    Release(kDownButtonY);
-    EXPECT_EQ(owner.positions, Positions{1});
+    device.run([&] { PostMessage(bar, kRunAction, 0, reinterpret_cast<LPARAM>(&busyThenStop)); });
+    Play(8, {{Wait, 400, {}}, {Wait, 1000, {}}, {Release, kDown, {}}});
 }
 
-TEST_F(ScrollBarTest, ATrackTapPagesOnceAndAHeldOneStopsWhereTheThumbReachesTheStylus) {
+TEST_F(ScrollBarTest, ATrackTapPagesOnceAHeldOneStopsWhereTheThumbReachesTheStylusAndARepaintKeepsIt) {
     Open(72);  // thumb 8 long, limit 88, last position 65
-    const int idle = LiveThreads();
-    Tap(60);
-    EXPECT_EQ(owner.positions, Positions{7});
-    EXPECT_EQ(Thumb(), Visible(21, 8));
-    EXPECT_EQ(LiveThreads(), idle);
-
-    owner.positions.clear();
-    Press(60);
-    device.host().advance(1000);
-    EXPECT_EQ(owner.positions, (Positions{14, 21, 28, 35}));
-    EXPECT_EQ(Thumb(), Visible(53, 8));  // its bottom edge has passed y 60
-    EXPECT_EQ(LiveThreads(), idle + 1);         // still repeating, to no effect
-    Release(60);
-    EXPECT_EQ(LiveThreads(), idle);
-
-    Tap(20);
-    EXPECT_EQ(owner.positions, (Positions{14, 21, 28, 35, 28}));
-    EXPECT_EQ(Thumb(), Visible(45, 8));
-}
-
-TEST_F(ScrollBarTest, ATapOnTheThumbsEdgesStartsADragNotAPage) {
-    Open(72);
-    Tap(60);  // the thumb now spans y 21 to 29
-    for (int edge : {21, 29}) {
-        SCOPED_TRACE("edge " + std::to_string(edge));
-        owner.positions.clear();
-        Press(edge);
-        EXPECT_TRUE(owner.positions.empty());
-        Move(edge + 5);  // only records where the stylus is
-        EXPECT_TRUE(owner.positions.empty());
-        Move(edge + 15);
-        EXPECT_EQ(owner.positions, Positions{65 * 17 / 74});
-        Move(edge + 5);
-        Release(edge + 5);
-        EXPECT_EQ(Thumb(), Visible(21, 8));
-    }
-}
-
-TEST_F(ScrollBarTest, TheOwnerHearsOfEveryAcceptedMoveEvenWhenThePositionStays) {
-    Open(8);  // the thumb moves from 14 to 25 for two positions
-    Press(30);
-    Move(30);
-    for (int y = 31; y <= 35; ++y) Move(y);
-    EXPECT_EQ(owner.positions, (Positions{0, 0, 0, 0, 0}));
-    EXPECT_EQ(Thumb(), Visible(19, 71));
-    Release(35);
-}
-
-TEST_F(ScrollBarTest, DraggingClampsTheThumbToTheTrackAndIgnoresAJumpPastItsEnd) {
-    Open(72);  // thumb 8 long, limit 88, last position 65
-    Press(18);
-    Move(18);
-    Move(96);  // the thumb's bottom would pass the track's end
-    Move(10);  // upwards from the track top
-    EXPECT_TRUE(owner.positions.empty());
-    Move(30);  // measured from y 18: both moves were ignored
-    EXPECT_EQ(owner.positions, Positions{65 * 12 / 74});
-    EXPECT_EQ(Thumb(), Visible(26, 8));
-
-    Move(94);  // 64 down: held at the limit
-    EXPECT_EQ(owner.positions.back(), 65);
-    EXPECT_EQ(Thumb(), Visible(88, 8));
-    Move(95);  // outwards from the end: ignored, and y 94 stays the reference
-    Move(90);
-    EXPECT_EQ(owner.positions.back(), 65 * 70 / 74);
-    EXPECT_EQ(Thumb(), Visible(84, 8));
-
-    Move(-40);  // above the scroll bar itself: held at the track top
-    EXPECT_EQ(owner.positions.back(), 0);
-    EXPECT_EQ(Thumb(), Visible(14, 8));
-    Release(-40);
-    Move(60);  // no drag after the release
-    EXPECT_EQ(owner.positions.size(), 4u);
-}
-
-TEST_F(ScrollBarTest, ARepaintShowsTheThumbWhereItIs) {
-    Open(72);
-    Tap(60);
-    Tap(kDownButtonY);
+    Play(8, {{Tap, 60, {7}, 21, 0},
+             {Press, 60, {14}},
+             {Wait, 1000, {21, 28, 35}, 53, 1},  // its bottom edge has passed y 60; still repeating to no effect
+             {Release, 60, {}, 53, 0},
+             {Tap, 20, {28}, 45, 0}});
     const auto before = ScreenArea(kLeft, kTop, kWidth, kHeight);
     OnUiThread([this] {
         HDC dc = GetDC(window);
@@ -255,16 +183,33 @@ TEST_F(ScrollBarTest, ARepaintShowsTheThumbWhereItIs) {
     });
     Repaint(window);
     EXPECT_EQ(ScreenArea(kLeft, kTop, kWidth, kHeight), before);
-    EXPECT_EQ(Thumb(), Visible(14 + 74 * 8 / 65, 8));
 }
 
-TEST_F(ScrollBarTest, DeletingTheScrollBarWhileAButtonIsHeldStopsTheWorker) {
+TEST_F(ScrollBarTest, ATapOnTheThumbsEdgesStartsADragThatFollowsTheStylusFromItsSecondMove) {
     Open(72);
-    const int idle = LiveThreads();
-    Press(kDownButtonY);
-    EXPECT_EQ(LiveThreads(), idle + 1);
-    OnUiThread([this] { Delete(); });
-    EXPECT_EQ(LiveThreads(), idle);
-    device.host().advance(1000);
-    EXPECT_EQ(owner.positions, Positions{1});
+    Play(8, {{Tap, 60, {7}, 21}});  // the thumb now spans y 21 to 29
+    for (int edge : {21, 29})
+        Play(8, {{Press, edge, {}},
+                 {Move, edge + 5, {}},  // only records where the stylus is
+                 {Move, edge + 15, {65 * 17 / 74}, 31},
+                 {Move, edge + 5, {65 * 7 / 74}, 21},
+                 {Release, edge + 5, {}, 21}});
+
+    Open(8);  // the owner hears of every accepted move, even when the position stays
+    Play(71, {{Press, 30, {}}, {Move, 30, {}}, {Move, 31, {0}}, {Move, 32, {0}}, {Move, 35, {0}, 19}, {Release, 35, {}}});
+}
+
+TEST_F(ScrollBarTest, DraggingClampsTheThumbToTheTrackAndIgnoresAJumpPastItsEnd) {
+    Open(72);  // thumb 8 long, limit 88, last position 65
+    Play(8, {{Press, 18, {}},
+             {Move, 18, {}},
+             {Move, 96, {}},  // the thumb's bottom would pass the track's end
+             {Move, 10, {}},  // upwards from the track top
+             {Move, 30, {65 * 12 / 74}, 26},  // measured from y 18: both moves were ignored
+             {Move, 94, {65}, 88},  // 64 down: held at the limit
+             {Move, 95, {}},  // outwards from the end: ignored, and y 94 stays the reference
+             {Move, 90, {65 * 70 / 74}, 84},
+             {Move, -40, {0}, 14},  // above the scroll bar itself: held at the track top
+             {Release, -40, {}},
+             {Move, 60, {}, 14}});  // no drag after the release
 }

@@ -10,16 +10,14 @@
 
 namespace {
 
-using gdi_test::Legend;
 using gdi_test::Picture;
 
-const COLORREF kGrey = RGB(128, 128, 128);
+using gdi_test::kGrey;
 const COLORREF kFill = RGB(0, 0, 255);
-const Legend kLegend{{kGrey, 'g'}, {RGB(255, 255, 255), '.'}, {RGB(0, 0, 0), '#'}, {kFill, 'f'}};
 
 class DrawingHelpers : public gdi_test::GdiTest {
 protected:
-    DrawingHelpers() { device().status = std::make_shared<emu::DeviceStatus>(device()); }
+    DrawingHelpers() { device.status = std::make_shared<emu::DeviceStatus>(device); }
 
     HFONT make_font(LONG height, LONG weight) {
         LOGFONT font{};
@@ -47,45 +45,42 @@ protected:
     }
 };
 
-TEST_F(DrawingHelpers, WhiteFrameCutsItsCornersAsDrawn) {
-    HDC dc = surface(12, 12, kGrey);
-    DrawWhiteFrame(dc, 0, 0, 12, 12);
-    EXPECT_EQ(picture(dc, 12, 12, kLegend),
-              (Picture{"gggg....gggg", "gg...gg...gg", "g..gggggg..g", "g.gggggggg.g", "..gggggggg..", ".gggggggggg.",
-                       ".gggggggggg.", "..gggggggg..", "g.gggggggg.g", "g..gggggg..g", "gg....g...gg", "gggg....gggg"}));
-}
-
-TEST_F(DrawingHelpers, WhiteFrameOverTheBarLeavesTheCornerAndSetsTheCutPixels) {
+TEST_F(DrawingHelpers, EachShapeDrawsItsPixels) {
+    const struct {
+        const char* name;
+        std::function<void(HDC)> draw;
+        Picture picture;
+    } shapes[] = {
+        {"white frame", [](HDC dc) { DrawWhiteFrame(dc, 0, 0, 12, 12); },
+         {"gggg....gggg", "gg...gg...gg", "g..gggggg..g", "g.gggggggg.g", "..gggggggg..", ".gggggggggg.",
+          ".gggggggggg.", "..gggggggg..", "g.gggggggg.g", "g..gggggg..g", "gg....g...gg", "gggg....gggg"}},
+        {"panel", [](HDC dc) { DrawPanel(dc, 0, 0, 14, 14, kFill); },
+         {"gggg......gggg", "gg...####...gg", "g..##bbbb##..g", "g.#bbbbbbbb#.g", "..#bbbbbbbb#..",
+          ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.", "..#bbbbbbbb#..",
+          "g.#bbbbbbbb#.g", "g..##bbbb##..g", "gg...####...gg", "gggg......gggg"}},
+        {"cornerless frame", [](HDC dc) { DrawCornerlessFrame(dc, 0, 0, 4, 3, RGB(0, 0, 0)); }, {"g##g", "#gg#", "g##g"}},
+        {"soft rectangle, filled to its edges in its colour, under a white pen",
+         [](HDC dc) {
+             HPEN white = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+             HGDIOBJ previous = SelectObject(dc, white);
+             FillSoftRect(dc, 0, 0, 5, 4, kFill);
+             DeleteObject(SelectObject(dc, previous));
+         },
+         {"gbbbg", "bbbbb", "bbbbb", "gbbbg"}},
+    };
+    for (const auto& shape : shapes) {
+        SCOPED_TRACE(shape.name);
+        const int width = static_cast<int>(shape.picture[0].size()), height = static_cast<int>(shape.picture.size());
+        HDC dc = surface(width, height, kGrey);
+        shape.draw(dc);
+        EXPECT_EQ(picture(dc, width, height), shape.picture);
+    }
+    // Over the whole bar the frame leaves the corner and sets the cut pixels.
     HDC dc = surface(240, 258, kGrey);
     DrawWhiteFrame(dc, 0, 0, 240, 258);
     EXPECT_EQ(GetPixel(dc, 0, 0), kGrey);
     EXPECT_EQ(GetPixel(dc, 2, 2), RGB(255, 255, 255));
     EXPECT_EQ(GetPixel(dc, 237, 2), RGB(255, 255, 255));
-}
-
-TEST_F(DrawingHelpers, PanelIsARoundedBlockInsideTheWhiteFrame) {
-    HDC dc = surface(14, 14, kGrey);
-    DrawPanel(dc, 0, 0, 14, 14, kFill);
-    EXPECT_EQ(picture(dc, 14, 14, kLegend),
-              (Picture{"gggg......gggg", "gg...####...gg", "g..##ffff##..g", "g.#ffffffff#.g", "..#ffffffff#..",
-                       ".#ffffffffff#.", ".#ffffffffff#.", ".#ffffffffff#.", ".#ffffffffff#.", "..#ffffffff#..",
-                       "g.#ffffffff#.g", "g..##ffff##..g", "gg...####...gg", "gggg......gggg"}));
-}
-
-TEST_F(DrawingHelpers, CornerlessFrameLeavesTheFourCornersUntouched) {
-    HDC dc = surface(4, 3, kGrey);
-    DrawCornerlessFrame(dc, 0, 0, 4, 3, RGB(0, 0, 0));
-    EXPECT_EQ(picture(dc, 4, 3, kLegend), (Picture{"g##g", "#gg#", "g##g"}));
-}
-
-TEST_F(DrawingHelpers, SoftRectIsFilledToItsEdgesInItsColourExceptTheCorners) {
-    HDC dc = surface(5, 4, kGrey);
-    HPEN white = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
-    HGDIOBJ previous = SelectObject(dc, white);
-    FillSoftRect(dc, 0, 0, 5, 4, kFill);
-    EXPECT_EQ(picture(dc, 5, 4, kLegend), (Picture{"gfffg", "fffff", "fffff", "gfffg"}));
-    SelectObject(dc, previous);
-    DeleteObject(white);
 }
 
 TEST_F(DrawingHelpers, EveryHelperLeavesTheDcAsItFoundItAndNothingAlive) {
@@ -119,7 +114,7 @@ TEST_F(DrawingHelpers, EveryHelperLeavesTheDcAsItFoundItAndNothingAlive) {
     EXPECT_EQ(gdi().live_objects(), surface_only);
 }
 
-TEST_F(DrawingHelpers, PlainLabelUsesTheDcsFont) {
+TEST_F(DrawingHelpers, APlainLabelUsesTheDcsFontAnEmphasisedOneTheLabelFontOfTheDevicesLanguage) {
     HDC dc = surface(80, 20);
     HFONT font = make_font(-14, FW_NORMAL);
     HGDIOBJ previous = SelectObject(dc, font);
@@ -127,44 +122,38 @@ TEST_F(DrawingHelpers, PlainLabelUsesTheDcsFont) {
     SelectObject(dc, previous);
     EXPECT_EQ(picture(dc, 80, 20), text_in(make_font(-14, FW_NORMAL), L"Plain"));
     DeleteObject(font);
-}
 
-TEST_F(DrawingHelpers, LabelFontIsBoldEightPointsForMostLanguages) {
-    for (LANGID language : {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), MAKELANGID(LANG_GERMAN, SUBLANG_DEFAULT)}) {
-        LOGFONT font{};
-        BuildLabelFont(language, 96, &font);
-        EXPECT_EQ(font.lfWeight, FW_BOLD);
-        EXPECT_EQ(font.lfHeight, -11);
-        EXPECT_STREQ(font.lfFaceName, L"DejaVu Sans");
-    }
-}
-
-TEST_F(DrawingHelpers, LabelFontIsRegularNinePointsForEastAsianLanguages) {
-    for (LANGID language : {MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), MAKELANGID(LANG_CHINESE, 0x02),
-                            MAKELANGID(LANG_KOREAN, SUBLANG_DEFAULT)}) {
-        LOGFONT font{};
-        BuildLabelFont(language, 96, &font);
-        EXPECT_EQ(font.lfWeight, FW_NORMAL);
-        EXPECT_EQ(font.lfHeight, -12);
-    }
-}
-
-TEST_F(DrawingHelpers, LabelFontHeightRoundsThePointSizeAtTheDcsResolution) {
-    LOGFONT font{};
-    BuildLabelFont(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 120, &font);
-    EXPECT_EQ(font.lfHeight, -13);  // 120 x 8 / 72 = 13.3
-    BuildLabelFont(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 120, &font);
-    EXPECT_EQ(font.lfHeight, -15);  // 120 x 9 / 72 = 15
-}
-
-TEST_F(DrawingHelpers, EmphasisedLabelFollowsTheDevicesLanguage) {
-    device().status->set_language(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    device.status->set_language(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     const Picture english = label(L"Memory");
     EXPECT_EQ(english, text_in(make_font(-11, FW_BOLD), L"Memory"));
-    device().status->set_language(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    device.status->set_language(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
     const Picture japanese = label(L"Memory");
     EXPECT_EQ(japanese, text_in(make_font(-12, FW_NORMAL), L"Memory"));
     EXPECT_NE(english, japanese);
+}
+
+TEST_F(DrawingHelpers, TheLabelFontIsBoldEightPointsOrForEastAsianLanguagesRegularNineAtTheDcsResolution) {
+    const struct {
+        LANGID language;
+        int dpi;
+        LONG weight, height;
+    } cases[] = {
+        {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 96, FW_BOLD, -11},
+        {MAKELANGID(LANG_GERMAN, SUBLANG_DEFAULT), 96, FW_BOLD, -11},
+        {MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 96, FW_NORMAL, -12},
+        {MAKELANGID(LANG_CHINESE, 0x02), 96, FW_NORMAL, -12},
+        {MAKELANGID(LANG_KOREAN, SUBLANG_DEFAULT), 96, FW_NORMAL, -12},
+        {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 120, FW_BOLD, -13},  // 120 x 8 / 72 = 13.3
+        {MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 120, FW_NORMAL, -15},  // 120 x 9 / 72 = 15
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.language) + " at " + std::to_string(c.dpi));
+        LOGFONT font{};
+        BuildLabelFont(c.language, c.dpi, &font);
+        EXPECT_EQ(font.lfWeight, c.weight);
+        EXPECT_EQ(font.lfHeight, c.height);
+        EXPECT_STREQ(font.lfFaceName, L"DejaVu Sans");
+    }
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ protected:
 
 TEST_P(FontSmoothing, GlyphEdgesAreBlendedOnlyWhenSmoothed) {
     const SmoothingCase& c = GetParam();
-    device().gdi = std::make_shared<emu::Gdi>(device(), c.rule);
+    device.gdi = std::make_shared<emu::Gdi>(device, c.rule);
     const std::set<COLORREF> colours = text_colours(c.quality);
     EXPECT_TRUE(colours.count(RGB(255, 0, 0)));
     if (c.smoothed) EXPECT_GT(colours.size(), 2u);

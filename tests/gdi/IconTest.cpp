@@ -1,61 +1,79 @@
-// Icons: drawing with transparency, destroying, and loading from a module's resources.
+// The program's icon resources: every number decodes to its images at their sizes, with
+// transparency, and loads through LoadIcon and LoadImage.
+#include <algorithm>
+
 #include "GdiTest.h"
+#include "gdi/IconFile.h"
+#include "resources/Resources.h"
 
 namespace gdi_test {
 namespace {
 
-class Icons : public GdiTest {};
+class IconResources : public GdiTest {
+protected:
+    IconResources() {
+        const emu::Module& module = device.install(L"\\Windows\\tesselink.exe", nullptr, tesselink_resources());
+        instance = reinterpret_cast<HINSTANCE>(const_cast<emu::Module*>(&module));
+    }
 
-TEST_F(Icons, DrawIconExBlendsByAlphaAndSkipsTransparentPixels) {
-    HDC dc = surface(4, 1);
-    HICON icon = gdi().create_icon(3, 1, {0x00000000, 0xFFFF0000, 0x800000FF});
-    ASSERT_TRUE(DrawIconEx(dc, 1, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
-    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
-    EXPECT_EQ(GetPixel(dc, 1, 0), RGB(255, 255, 255));
-    EXPECT_EQ(GetPixel(dc, 2, 0), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(dc, 3, 0), RGB(127, 127, 255));
-    DestroyIcon(icon);
+    SIZE size_of(HANDLE icon) {
+        const emu::Icon* image = gdi().icons.get(icon);
+        return image ? SIZE{image->width(), image->height()} : SIZE{0, 0};
+    }
+
+    HINSTANCE instance = nullptr;
+};
+
+using Sizes = std::vector<std::pair<int, int>>;
+
+TEST_F(IconResources, EveryNumberHasItsImagesAtTheirSizesAndLoadIconTakesTheStandardOne) {
+    std::map<int, Sizes> expected{{101, {{32, 32}, {16, 16}}}};
+    for (int id = 104; id <= 153; ++id) expected[id] = {{14, 14}};
+    for (int id : {116, 121}) expected[id] = {{28, 14}};
+    for (int id : {117, 118}) expected[id] = {{30, 14}};
+    for (int id : {119, 120}) expected[id] = {{31, 14}};
+    for (int id = 122; id <= 138; ++id) expected[id] = {{16, 16}};
+    for (int id : {139, 141, 143, 146}) expected[id] = {{13, 34}};
+    for (int id : {140, 142, 144, 145}) expected[id] = {{15, 20}};
+    for (int id : {147, 148}) expected[id] = {{14, 12}};
+    for (int id = 149; id <= 152; ++id) expected[id] = {{15, 15}};
+    expected[153] = {{13, 13}};
+
+    std::map<int, Sizes> found;
+    for (const auto& blob : tesselink_resources()) {
+        SCOPED_TRACE("icon " + std::to_string(blob.id));
+        EXPECT_EQ(blob.type, 14);
+        for (const auto& image : emu::decode_icon_file({blob.data, blob.size})) {
+            found[blob.id].emplace_back(image.width, image.height);
+            auto alpha_is = [&](std::uint32_t a) {
+                return std::any_of(image.argb.begin(), image.argb.end(), [&](auto p) { return p >> 24 == a; });
+            };
+            EXPECT_TRUE(alpha_is(0) && alpha_is(0xFF)) << "no transparent or no opaque pixel";
+        }
+        HICON icon = LoadIcon(instance, MAKEINTRESOURCE(blob.id));
+        EXPECT_EQ(std::pair(int{size_of(icon).cx}, int{size_of(icon).cy}), expected[blob.id][0]);
+        EXPECT_TRUE(DestroyIcon(icon));
+    }
+    EXPECT_EQ(found, expected);
 }
 
-TEST_F(Icons, IconsAreClippedAtTheEdges) {
-    HDC dc = surface(2, 2);
-    HICON icon = gdi().create_icon(2, 2, std::vector<std::uint32_t>(4, 0xFF000000));
-    DrawIconEx(dc, -1, 1, icon, 0, 0, 0, nullptr, DI_NORMAL);
-    EXPECT_EQ(picture(dc, 2, 2), (Picture{"..", "#."}));
-    DestroyIcon(icon);
-}
+TEST_F(IconResources, LoadImageTakesTheSizeAskedForAndEachLoadIsItsOwnHandle) {
+    HANDLE small = LoadImage(instance, MAKEINTRESOURCE(101), IMAGE_ICON, 16, 16, 0);
+    HANDLE large = LoadImage(instance, MAKEINTRESOURCE(101), IMAGE_ICON, 32, 32, 0);
+    EXPECT_EQ(size_of(small).cx, 16);
+    EXPECT_EQ(size_of(large).cx, 32);
+    HICON again = LoadIcon(instance, MAKEINTRESOURCE(101));
+    EXPECT_NE(again, large);
+    EXPECT_EQ(gdi().live_icons(), 3u);
+    DestroyIcon(static_cast<HICON>(small));
+    DeleteObject(large);
+    EXPECT_TRUE(DrawIconEx(surface(32, 32), 0, 0, again, 0, 0, 0, nullptr, DI_NORMAL));
+    DestroyIcon(again);
 
-TEST_F(Icons, FlickerFreeBrushFillsBehindTheIcon) {
-    HDC dc = surface(2, 1);
-    HICON icon = gdi().create_icon(2, 1, {0x00000000, 0xFFFFFFFF});
-    DrawIconEx(dc, 0, 0, icon, 0, 0, 0, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), DI_NORMAL);
-    EXPECT_EQ(picture(dc, 2, 1), (Picture{"#."}));
-    DestroyIcon(icon);
-}
-
-TEST_F(Icons, AnIconIsDestroyedOnceByEitherCall) {
-    HICON first = gdi().create_icon(1, 1, {0xFF000000});
-    HICON second = gdi().create_icon(1, 1, {0xFF000000});
-    EXPECT_TRUE(DestroyIcon(first));
-    EXPECT_FALSE(DestroyIcon(first));
-    EXPECT_TRUE(DeleteObject(second));
-    EXPECT_FALSE(DeleteObject(second));
+    EXPECT_EQ(LoadIcon(instance, MAKEINTRESOURCE(102)), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
+    EXPECT_EQ(LoadIcon(nullptr, MAKEINTRESOURCE(101)), nullptr);
     EXPECT_EQ(gdi().live_icons(), 0u);
-    EXPECT_FALSE(DrawIconEx(surface(1, 1), 0, 0, second, 0, 0, 0, nullptr, DI_NORMAL));
-}
-
-TEST_F(Icons, ImageOfAnIconThatWouldHaveToBeStretchedIsDrawnAtItsOwnSizeAndLogged) {
-    HDC dc = surface(3, 1);
-    HICON icon = gdi().create_icon(1, 1, {0xFF000000});
-    DrawIconEx(dc, 0, 0, icon, 3, 1, 0, nullptr, DI_NORMAL);
-    EXPECT_EQ(picture(dc, 3, 1), (Picture{"#.."}));
-    EXPECT_EQ(device().log.events("fixme").size(), 1u);
-    DestroyIcon(icon);
-}
-
-TEST_F(Icons, IconOfMalformedSizeIsRefused) {
-    EXPECT_EQ(gdi().create_icon(2, 2, {0xFF000000}), nullptr);
-    EXPECT_EQ(gdi().create_icon(0, 0, {}), nullptr);
 }
 
 }  // namespace

@@ -20,14 +20,12 @@ void PrintTo(const Flags& f, std::ostream* out) { *out << f.smallMode << f.autol
 
 const Flags kDefaults{1, 0, 1};
 
-TEST_F(PersistenceTest, WithoutAnOptionsFileTheDefaultsStayAndAreWrittenIn26Bytes) {
+TEST_F(PersistenceTest, TheDefaultsStayWithoutAFileAndTheWriterInvertsModeAndReplacesTheFile) {
     EXPECT_EQ(read_options(), kDefaults);
     WriteOptions();
     EXPECT_EQ(bytes_of("Windows/tslink.opt"), "MODE=0\r\nALOAD=0\r\nSOUND=1\r\n");
     EXPECT_FALSE(std::filesystem::exists(host("Windows/tslink.opt.new")));
-}
 
-TEST_F(PersistenceTest, TheWriterInvertsModeAndReplacesTheOldFile) {
     put("Windows/tslink.opt", "something much longer than the options\r\n");
     appState.smallMode = 0;
     appState.autoload = 1;

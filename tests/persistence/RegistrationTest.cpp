@@ -1,6 +1,4 @@
 #include "PersistenceFixture.h"
-#include "apps/ListFile.h"
-#include "apps/OptionsFile.h"
 #include "apps/StartupRegistration.h"
 #include "files/AppEvents.h"
 
@@ -11,78 +9,57 @@ const wchar_t kKey4[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shell\\Keys\\
 
 std::wstring shell_key(int number) { return L"SOFTWARE\\Microsoft\\Shell\\Keys\\40C" + std::to_wstring(number); }
 
-TEST_F(PersistenceTest, TheStartMenuDirectoryGainsABackslashAndGivesTheShortcutCommand) {
-    set_text(HKEY_CURRENT_USER, kProgramKey, L"SD17", L"\\Windows\\Start Menu");
-    ASSERT_TRUE(ReadStartMenuDirectory());
-    EXPECT_EQ(std::wstring(appState.startMenuDirectory), L"\\Windows\\Start Menu\\");
-    FormShortcutCommand();
-    EXPECT_EQ(std::wstring(appState.shortcutCommand), L"\"\\Windows\\Start Menu\\Tesselink.lnk\"");
-
-    set_text(HKEY_CURRENT_USER, kProgramKey, L"SD17", L"\\Windows\\Start Menu\\");
-    ASSERT_TRUE(ReadStartMenuDirectory());
-    EXPECT_EQ(std::wstring(appState.startMenuDirectory), L"\\Windows\\Start Menu\\\\");
-}
-
-TEST_F(PersistenceTest, AMissingStartMenuValueFailsWithoutWritingAnything) {
-    EXPECT_FALSE(ReadStartMenuDirectory());
+TEST_F(PersistenceTest, TheStartMenuDirectoryGainsABackslashAndMustLeaveRoomForTheShortcutCommand) {
+    EXPECT_FALSE(ReadStartMenuDirectory());  // no value: nothing is written either
     EXPECT_EQ(appState.startMenuDirectory, nullptr);
     EXPECT_TRUE(device.log.events("registry-set").empty());
     EXPECT_FALSE(std::filesystem::exists(host("Windows/tslink.opt")));
     EXPECT_FALSE(std::filesystem::exists(host("Windows/tslink.lst")));
-}
 
-TEST_F(PersistenceTest, AStartMenuValueTooLongForTheShortcutCommandCountsAsUnreadable) {
     // The quoted command is two quotes, the directory with its backslash and "Tesselink.lnk".
     const size_t longest = MAX_PATH - 1 - 2 - 1 - 13;
-    set_text(HKEY_CURRENT_USER, kProgramKey, L"SD17", L"\\" + std::wstring(longest, L'd') + L"x");
-    EXPECT_FALSE(ReadStartMenuDirectory());
-    set_text(HKEY_CURRENT_USER, kProgramKey, L"SD17", L"\\" + std::wstring(longest - 1, L'd'));
-    ASSERT_TRUE(ReadStartMenuDirectory());
-    FormShortcutCommand();
-    EXPECT_EQ(std::wstring(appState.shortcutCommand).size(), static_cast<size_t>(MAX_PATH - 1));
+    const struct {
+        std::wstring value;
+        bool read;
+        std::wstring directory, command;
+    } cases[] = {
+        {L"\\Windows\\Start Menu", true, L"\\Windows\\Start Menu\\", L"\"\\Windows\\Start Menu\\Tesselink.lnk\""},
+        {L"\\Windows\\Start Menu\\", true, L"\\Windows\\Start Menu\\\\", L"\"\\Windows\\Start Menu\\\\Tesselink.lnk\""},
+        {L"\\" + std::wstring(longest - 1, L'd'), true, L"\\" + std::wstring(longest - 1, L'd') + L"\\",
+         L"\"\\" + std::wstring(longest - 1, L'd') + L"\\Tesselink.lnk\""},
+        {L"\\" + std::wstring(longest, L'd'), false, L"", L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value.size());
+        set_text(HKEY_CURRENT_USER, kProgramKey, L"SD17", c.value);
+        ASSERT_EQ(ReadStartMenuDirectory(), c.read);
+        if (!c.read) continue;
+        EXPECT_EQ(std::wstring(appState.startMenuDirectory), c.directory);
+        FormShortcutCommand();
+        EXPECT_EQ(std::wstring(appState.shortcutCommand), c.command);
+    }
 }
 
-TEST_F(PersistenceTest, ResetCommandsAreReadWhereTheyExistAndKeysAreCreated) {
+TEST_F(PersistenceTest, Key4HoldsTheProgramDuringARunAndItsFactoryCommandAfterWhenItHasOne) {
     set_text(HKEY_LOCAL_MACHINE, shell_key(1).c_str(), L"ResetCmd", L"\"\\Windows\\calendar.exe\"");
-    set_text(HKEY_LOCAL_MACHINE, shell_key(2).c_str(), L"ResetCmd", L"\"\\Windows\\contacts.exe\"");
-    set_text(HKEY_LOCAL_MACHINE, shell_key(4).c_str(), L"ResetCmd", L"\"\\Windows\\tasks.exe\"");
+    set_text(HKEY_LOCAL_MACHINE, shell_key(3).c_str(), L"ResetCmd", L"\"\\Windows\\inbox.exe\"");
     ReadSavedResetCommands();
     EXPECT_EQ(std::wstring(appState.resetCommands[0]), L"\"\\Windows\\calendar.exe\"");
-    EXPECT_EQ(std::wstring(appState.resetCommands[1]), L"\"\\Windows\\contacts.exe\"");
-    EXPECT_EQ(appState.resetCommands[2], nullptr);
-    EXPECT_EQ(std::wstring(appState.resetCommands[3]), L"\"\\Windows\\tasks.exe\"");
-    EXPECT_NE(device.registry->find(L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shell\\Keys\\40C3"), nullptr);
-    EXPECT_EQ(device.registry->open_handles(), 0u);
-}
+    EXPECT_EQ(appState.resetCommands[1], nullptr);
+    EXPECT_EQ(std::wstring(appState.resetCommands[2]), L"\"\\Windows\\inbox.exe\"");
+    EXPECT_EQ(appState.resetCommands[3], nullptr);
+    EXPECT_NE(device.registry->find(L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shell\\Keys\\40C2"), nullptr);
 
-TEST_F(PersistenceTest, Key4HoldsTheProgramDuringARunAndItsFactoryCommandAfter) {
-    set_text(HKEY_CURRENT_USER, kProgramKey, L"SD17", L"\\Windows\\Start Menu");
-    set_text(HKEY_LOCAL_MACHINE, shell_key(4).c_str(), L"", L"\"\\Windows\\something-else.exe\"");
+    const std::wstring program = L"\"\\Windows\\Start Menu\\Tesselink.lnk\"";
+    ASSERT_TRUE(AssignKey4(program.c_str()));
+    EXPECT_EQ(registry_text(kKey4, L""), program);
+    RestoreKey4();  // without a factory command key 4 keeps the program
+    EXPECT_EQ(registry_text(kKey4, L""), program);
     set_text(HKEY_LOCAL_MACHINE, shell_key(4).c_str(), L"ResetCmd", L"\"\\Windows\\tasks.exe\"");
-
-    // Start-up steps 5 to 10, then shutdown steps 2 to 4.
-    ReadOptions();
-    ASSERT_TRUE(ReadStartMenuDirectory());
-    ReadSavedResetCommands();
-    FormShortcutCommand();
-    appState.key4Assigned = AssignKey4(appState.shortcutCommand);
-    ASSERT_TRUE(appState.key4Assigned);
-    EXPECT_EQ(registry_text(kKey4, L""), L"\"\\Windows\\Start Menu\\Tesselink.lnk\"");
-    if (appState.key4Assigned) RestoreKey4();
-    WriteOptions();
-    WriteList();
-
-    EXPECT_EQ(registry_text(kKey4, L""), L"\"\\Windows\\tasks.exe\"");
-    EXPECT_EQ(bytes_of("Windows/tslink.opt"), "MODE=0\r\nALOAD=0\r\nSOUND=1\r\n");
-    EXPECT_TRUE(std::filesystem::exists(host("Windows/tslink.lst")));
-    EXPECT_EQ(device.registry->open_handles(), 0u);
-}
-
-TEST_F(PersistenceTest, RestoringKey4WithoutAFactoryCommandLeavesIt) {
-    set_text(HKEY_LOCAL_MACHINE, shell_key(4).c_str(), L"", L"\"\\Windows\\Start Menu\\Tesselink.lnk\"");
     ReadSavedResetCommands();
     RestoreKey4();
-    EXPECT_EQ(registry_text(kKey4, L""), L"\"\\Windows\\Start Menu\\Tesselink.lnk\"");
+    EXPECT_EQ(registry_text(kKey4, L""), L"\"\\Windows\\tasks.exe\"");
+    EXPECT_EQ(device.registry->open_handles(), 0u);
 }
 
 TEST_F(PersistenceTest, AutoloadRegistersAndRemovesTheWakeUpStart) {

@@ -1,5 +1,6 @@
-// The backlight control: reading the level and writing it through ppcutil.dll, signalling
-// the change, the Backlight Button's toggle, and a device without the library or an export.
+// The backlight: the program's control, reading the level and writing it through
+// ppcutil.dll, signalling the change, the Backlight Button's toggle, and a device without the
+// library or an export; and the device applying the change to what the screen shows.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +11,8 @@
 
 #include <windows.h>
 
+#include "gdi/Gdi.h"
+#include "host/TemporaryFolder.h"
 #include "library/Libraries.h"
 #include "support/TestDevice.h"
 #include "system/Backlight.h"
@@ -65,6 +68,14 @@ protected:
         device.run([] { ToggleBacklight(); });
     }
     std::size_t Signals() { return device.device().log.events("backlight").size(); }
+    // Signals the change event, as the utility library's callers do.
+    void Signal(LPCWSTR name) {
+        device.run([=] {
+            HANDLE event = CreateEvent(nullptr, FALSE, FALSE, name);
+            SetEvent(event);
+            CloseHandle(event);
+        });
+    }
     // Libraries loaded and kernel handles open: every operation gives both back.
     std::pair<std::size_t, std::size_t> Held() {
         return device.host().inspect(
@@ -162,3 +173,68 @@ TEST_F(BacklightTest, AFailedBrightnessWriteStopsThereButAFailedOnOffWriteIsStil
     EXPECT_EQ(g_writes, (std::vector<std::wstring>{L"Brightness", L"Brightness", L"OnOff"}));
     EXPECT_EQ(Signals(), 1u);
 }
+
+namespace {
+
+// Paints the screen's corner white; answers a function telling how bright it shows.
+std::function<int()> WhiteCorner(emu::DeviceHost& host) {
+    host.run(L"\\Windows\\paint.exe", [] {
+        HDC screen = GetDC(nullptr);
+        RECT corner = {0, 0, 4, 4};
+        FillRect(screen, &corner, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        ReleaseDC(nullptr, screen);
+        return 0;
+    });
+    return [&host] { return GetRValue(host.pixel(1, 1)); };
+}
+
+TEST_F(BacklightTest, TheChangeEventDimsWhatTheScreenShowsButNotTheFramebuffer) {
+    auto shown = WhiteCorner(device.host());
+    EXPECT_EQ(shown(), 255);
+    Store(1, 0);  // without the event nothing changes
+    Signal(L"SomeOtherEvent");
+    EXPECT_EQ(shown(), 255);
+    std::vector<int> levels;
+    for (auto [onOff, brightness] : {std::pair{1u, 2u}, {1u, 1u}, {1u, 0u}, {0u, 4u}}) {
+        Store(onOff, brightness);
+        Signal(L"BackLightChangeEvent");
+        levels.push_back(shown());
+    }
+    EXPECT_LT(levels[0], 255);
+    EXPECT_LT(levels[1], levels[0]);
+    EXPECT_LT(levels[2], levels[1]);
+    EXPECT_EQ(levels[3], levels[2]);  // OnOff 0 is off at any brightness
+    EXPECT_GT(levels[3], 0);          // a reflective screen stays faintly readable
+    EXPECT_EQ(device.host().inspect([](emu::Device& d) { return d.gdi->framebuffer()[241] & 0xFFFFFF; }), 0xFFFFFFu);
+    Store(1, 4);
+    Signal(L"BackLightChangeEvent");
+    EXPECT_EQ(shown(), 255);
+
+    auto changes = device.device().log.events("backlight");
+    ASSERT_EQ(changes.size(), 5u);
+    EXPECT_EQ(std::get<bool>(*changes[3].field("on")), false);
+    EXPECT_EQ(changes[3].number("level"), 4);
+    EXPECT_EQ(std::get<bool>(*changes[4].field("on")), true);
+}
+
+TEST(BacklightAtBoot, ADeviceBootsWithTheBacklightItsRegistrySays) {
+    emu::TemporaryFolder folder;
+    std::string error;
+    auto host = emu::DeviceHost::boot(emu::BootOptions{folder.path()}, error);
+    ASSERT_TRUE(host) << error;
+    host->run(L"\\Windows\\settings.exe", [] {
+        HKEY key;
+        RegCreateKeyEx(HKEY_CURRENT_USER, L"ControlPanel\\Backlight", 0, nullptr, 0, 0, nullptr, &key, nullptr);
+        const DWORD off = 0;
+        RegSetValueEx(key, L"OnOff", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof off);
+        RegCloseKey(key);
+        return 0;
+    });
+    host.reset();  // one emulator at a time on a device folder
+    host = emu::DeviceHost::boot(emu::BootOptions{folder.path()}, error);
+    ASSERT_TRUE(host) << error;
+    EXPECT_LT(WhiteCorner(*host)(), 255);
+    EXPECT_TRUE(host->device().log.events("backlight").empty());
+}
+
+}  // namespace

@@ -3,7 +3,7 @@
 // and what its entries start.
 #include <fstream>
 
-#include "PopupFixture.h"
+#include "support/ControlHost.h"
 
 #include "gdi/Gdi.h"
 #include "system/ControlPanel.h"
@@ -12,18 +12,19 @@
 #include "ui/DrawingHelpers.h"
 #include "ui/TwoColumnIconMenu.h"
 
-using namespace popups;
+using Sent = std::vector<UINT>;
 
 namespace {
 
 const int kLeft = 32, kTop = 148;  // the menu's place in the bar, which covers the screen
 const COLORREF kBlack = RGB(0, 0, 0);
 
-class SettingsMenuTest : public PopupTest {
+class SettingsMenuTest : public test::ControlHost {
 protected:
     void SetUp() override {
-        PopupTest::SetUp();
-        RunWithBar([this](HWND bar) { menu = BuildSettingsMenu(bar, instance); }, [this] { delete menu; });
+        ControlHost::SetUp();
+        RunWithBar(RECT{0, 0, 240, 320}, [this](HWND bar) { menu = BuildSettingsMenu(bar, instance); },
+                   [this] { delete menu; });
     }
     void Down(int x, int y) { device.host().stylus_down(kLeft + x, kTop + y); }
     void Move(int x, int y) { device.host().stylus_move(kLeft + x, kTop + y); }
@@ -32,7 +33,7 @@ protected:
     // The top-left corner of entry i's cell: nine rows of 18 pixels on the left, the rest right.
     static POINT Cell(int i) { return i < 9 ? POINT{4, i * 18 + 5} : POINT{98, (i - 9) * 18 + 5}; }
     static POINT Centre(int i) { return POINT{Cell(i).x + 45, Cell(i).y + 9}; }
-    COLORREF CellBackground(int i) { return Pixel(Cell(i).x + 86, Cell(i).y + 9); }  // no icon or label there
+    COLORREF CellBackground(int i) { return Pixel(Cell(i).x + 86, Cell(i).y + 2); }  // above the label, right of the icon
     void Tap(int i) {
         Down(Centre(i).x, Centre(i).y);
         Up(Centre(i).x, Centre(i).y);
@@ -43,7 +44,7 @@ protected:
     void ExpectEntry(int i, WORD icon, const wchar_t* label, COLORREF text, COLORREF fill) {
         SCOPED_TRACE("entry " + std::to_string(i));
         POINT cell = Cell(i);
-        EXPECT_EQ(ScreenArea(kLeft + cell.x + 3, kTop + cell.y + 1, 16, 16), IconOver(icon, 16, fill));
+        EXPECT_EQ(ScreenArea(kLeft + cell.x + 3, kTop + cell.y + 1, 16, 16), Icon(icon, 16, 16, fill));
         EXPECT_EQ(ScreenArea(kLeft + cell.x + 27, kTop + cell.y + 2, 58, 14),
                   Rendered(58, 14, fill, [&](HDC dc) { DrawLabel(dc, label, 1, 0, 0, text); }));
     }
@@ -54,7 +55,7 @@ protected:
 
 }  // namespace
 
-TEST_F(SettingsMenuTest, TheDividerAndTheEntriesSitInTheirColumns) {
+TEST_F(SettingsMenuTest, TheDividerEntriesAndSoftCorneredHighlightSitInTheirColumns) {
     EXPECT_EQ(Pixel(96, 4), kMenuColour);
     EXPECT_EQ(Pixel(96, 5), kDividerColour);
     EXPECT_EQ(Pixel(96, 166), kDividerColour);
@@ -63,9 +64,7 @@ TEST_F(SettingsMenuTest, TheDividerAndTheEntriesSitInTheirColumns) {
     ExpectEntry(8, 124, L"Backlight", kBlack, kMenuColour);
     ExpectEntry(9, 127, L"Clock", kBlack, kMenuColour);  // icon at (101, 6), label at (125, 7)
     ExpectEntry(16, 123, L"Network", kBlack, kMenuColour);
-}
 
-TEST_F(SettingsMenuTest, AHighlightIsASoftCorneredRectangleInEitherColumn) {
     Down(Centre(0).x, Centre(0).y);
     for (POINT p : {POINT{4, 5}, POINT{93, 22}, POINT{94, 10}, POINT{10, 23}}) EXPECT_EQ(Pixel(p.x, p.y), kMenuColour);
     for (POINT p : {POINT{5, 5}, POINT{4, 6}, POINT{92, 22}}) EXPECT_EQ(Pixel(p.x, p.y), kMenuHighlightColour);
@@ -88,16 +87,17 @@ TEST_F(SettingsMenuTest, OnlyPointsInsideTheMarginsReachAnEntry) {
     for (const Press& p : presses) {
         SCOPED_TRACE(std::to_string(p.x) + ", " + std::to_string(p.y));
         OnUiThread([this] { menu->ClearHighlight(); });
-        g_received.clear();
+        Sent sent = Commands();
+        if (p.sent) sent.push_back(p.sent);
         Down(p.x, p.y);
         EXPECT_EQ(Highlighted(), p.highlighted);
         Up(p.x, p.y);
-        EXPECT_EQ(g_received, p.sent ? Messages{p.sent} : Messages{});
+        EXPECT_EQ(Commands(), sent);
         EXPECT_EQ(Highlighted(), p.highlighted);  // releasing leaves the highlight
     }
 }
 
-TEST_F(SettingsMenuTest, DraggingMovesTheHighlightAndReleasingChoosesWhateverIsHighlighted) {
+TEST_F(SettingsMenuTest, DraggingMovesTheHighlightReleasingChoosesItAndARepaintDrawsItPlainAndRaisesTheMenu) {
     Down(Centre(0).x, Centre(0).y);
     Move(Centre(1).x, Centre(1).y);
     EXPECT_EQ(Highlighted(), 1);
@@ -111,53 +111,46 @@ TEST_F(SettingsMenuTest, DraggingMovesTheHighlightAndReleasingChoosesWhateverIsH
     Up(Centre(3).x, Centre(3).y);  // over an entry that was not highlighted
     Down(Centre(4).x, Centre(4).y);
     Up(2, Centre(4).y);  // outside
-    EXPECT_EQ(g_received, Messages{4028});
-}
+    EXPECT_EQ(Commands(), Sent{4028});
 
-TEST_F(SettingsMenuTest, ARepaintDrawsEveryEntryPlainKeepsTheIndexAndRaisesTheMenu) {
-    Tap(2);
     OnUiThread([this] {
         WNDCLASS wc = {};
         wc.lpfnWndProc = DefWindowProc;
         wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
         wc.lpszClassName = L"Cover";
         RegisterClass(&wc);
-        CreateWindowEx(0, L"Cover", L"Cover", WS_CHILD | WS_VISIBLE, kLeft + 100, kTop + 100, 60, 40, bar, nullptr,
-                       nullptr, nullptr);
+        HWND cover = CreateWindowEx(0, L"Cover", L"Cover", WS_CHILD | WS_VISIBLE, kLeft + 100, kTop + 100, 60, 40,
+                                    bar, nullptr, nullptr, nullptr);
+        SetWindowPos(cover, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // a new child comes below the menu
     });
     ASSERT_EQ(WindowAt(kLeft + 120, kTop + 120), L"Cover");
-    OnUiThread([this] {
-        InvalidateRect(menu->Window(), nullptr, TRUE);
-        UpdateWindow(menu->Window());
-    });
-    EXPECT_EQ(Highlighted(), 2);
-    EXPECT_EQ(CellBackground(2), kMenuColour);
+    Repaint(menu->Window());
+    EXPECT_EQ(Highlighted(), 4);
+    EXPECT_EQ(CellBackground(4), kMenuColour);
     EXPECT_EQ(WindowAt(kLeft + 120, kTop + 120), L"Settings Menu");
     EXPECT_EQ(Pixel(96, 120), kDividerColour);
 }
 
-TEST_F(SettingsMenuTest, EachEntrySendsItsCommandAndStartsTheAppletOfItsName) {
-    g_onCommand = [](UINT command) { StartSettingsEntry(command); };
+TEST_F(SettingsMenuTest, EachEntryStartsTheAppletOfItsNameAndBacklightTheDevicesOwnProgramWhenItHasOne) {
+    onCommand = [](UINT command) { StartSettingsEntry(command); };
     const std::size_t handles = device.host().inspect([](emu::Device& d) { return d.objects.handles.size(); });
     const int applets[] = {12, 8, 11, 2, 1, 9, 13, 5, 6, 16, 4, 3, 18, 10, 7, 15, 17};
     for (int i = 0; i < 17; ++i) Tap(i);
     auto started = Started();
     ASSERT_EQ(started.size(), 17u);
+    const auto sent = Commands();
     for (int i = 0; i < 17; ++i) {
-        EXPECT_EQ(g_received[i], 4025u + i);
+        EXPECT_EQ(sent[i], 4025u + i);
         EXPECT_EQ(started[i].text("path"), "\\Windows\\ctlpnl.exe");
         EXPECT_EQ(started[i].text("args"), "cplmain.cpl," + std::to_string(applets[i])) << "entry " << i;
     }
     // The launcher keeps no handle of the processes it started.
     EXPECT_EQ(device.host().inspect([](emu::Device& d) { return d.objects.handles.size(); }), handles);
-}
 
-TEST_F(SettingsMenuTest, BacklightOpensTheDevicesOwnProgramWhenItHasOne) {
-    g_onCommand = [](UINT command) { StartSettingsEntry(command); };
     std::ofstream(device.folder() / "Windows" / "backlight.exe") << "program";
     const std::size_t icons = device.host().inspect([](emu::Device& d) { return d.gdi->live_icons(); });
     Tap(8);
-    for (const auto& started : Started()) EXPECT_NE(started.text("args"), "cplmain.cpl,6");
+    EXPECT_EQ(Started().size(), 17u);
     auto opened = device.device().log.events("shell-execute");
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].text("file"), "\\Windows\\backlight.exe");

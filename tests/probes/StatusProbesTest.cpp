@@ -19,20 +19,6 @@ protected:
 
     emu::DeviceStatus& status() { return *device.status; }
 
-    int storageUsed(DWORD size, DWORD free) {
-        EXPECT_TRUE(status().set_store(size, free));
-        const int returned = ProbeMemoryAndStorage();
-        EXPECT_EQ(returned, appState.storageUsed);
-        return returned;
-    }
-
-    int ipaqFlag(const wchar_t* oemInfo) {
-        status().set_oem_info(oemInfo);
-        appState.ipaq = -1;
-        TestDeviceModel();
-        return appState.ipaq;
-    }
-
     test::TempDir image;
     emu::Device device{image.path(), emu::Clock::Mode::Virtual};
     emu::DeviceBinding bind{device};
@@ -57,39 +43,37 @@ TEST_F(StatusProbes, PowerStoresMainsAndBattery) {
     }
 }
 
-TEST_F(StatusProbes, MemoryLoadIsStored) {
+TEST_F(StatusProbes, MemoryLoadIsStoredAndStorageUsedIsATruncatedPercent) {
     ASSERT_TRUE(status().set_memory_load(57));
-    ProbeMemoryAndStorage();
-    EXPECT_EQ(appState.memoryLoad, 57);
-}
-
-TEST_F(StatusProbes, StorageUsedIsTruncatedPercent) {
-    EXPECT_EQ(storageUsed(16000000, 5000000), 68);
-    EXPECT_EQ(storageUsed(3, 1), 66);
-    EXPECT_EQ(storageUsed(1000, 1), 99);
-    EXPECT_EQ(storageUsed(0xFFFFFFFF, 0), 100);
-}
-
-TEST_F(StatusProbes, StorageUsedEnds) {
-    EXPECT_EQ(storageUsed(100, 100), 0);
-    EXPECT_EQ(storageUsed(100, 0), 100);
-    EXPECT_EQ(storageUsed(0, 0), 0);
+    const struct {
+        DWORD size, free;
+        int used;
+    } cases[] = {{16000000, 5000000, 68}, {3, 1, 66},     {1000, 1, 99}, {0xFFFFFFFF, 0, 100},
+                 {100, 100, 0},           {100, 0, 100}, {0, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.size) + " " + std::to_string(c.free));
+        ASSERT_TRUE(status().set_store(c.size, c.free));
+        EXPECT_EQ(ProbeMemoryAndStorage(), c.used);
+        EXPECT_EQ(appState.storageUsed, c.used);
+        EXPECT_EQ(appState.memoryLoad, 57);
+    }
 }
 
 TEST_F(StatusProbes, DeviceModelTestsTheOemPrefixIgnoringCase) {
-    EXPECT_EQ(ipaqFlag(L"Compaq iPAQ H3600"), 1);
-    EXPECT_EQ(ipaqFlag(L"Compaq iPAQ"), 1);
-    EXPECT_EQ(ipaqFlag(L"COMPAQ IPAQ POCKET PC"), 1);
-    EXPECT_EQ(ipaqFlag(L"compaq ipaqx"), 1);
-    EXPECT_EQ(ipaqFlag(L"Compaq iPA"), 0);
-    EXPECT_EQ(ipaqFlag(L"Compaq"), 0);
-    EXPECT_EQ(ipaqFlag(L""), 0);
-    EXPECT_EQ(ipaqFlag(L" Compaq iPAQ"), 0);
-    EXPECT_EQ(ipaqFlag(L"Compaq Aero 1550"), 0);
-}
-
-TEST_F(StatusProbes, OemTextLongerThanTheBufferStillCounts) {
-    EXPECT_EQ(ipaqFlag((L"Compaq iPAQ " + std::wstring(500, L'x')).c_str()), 1);
+    const struct {
+        std::wstring oem;
+        int ipaq;
+    } cases[] = {{L"Compaq iPAQ H3600", 1}, {L"Compaq iPAQ", 1},   {L"COMPAQ IPAQ POCKET PC", 1},
+                 {L"compaq ipaqx", 1},      {L"Compaq iPA", 0},    {L"Compaq", 0},
+                 {L"", 0},                  {L" Compaq iPAQ", 0}, {L"Compaq Aero 1550", 0},
+                 {L"Compaq iPAQ " + std::wstring(500, L'x'), 1}};  // longer than the buffer
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.oem.size());
+        status().set_oem_info(c.oem.c_str());
+        appState.ipaq = -1;
+        TestDeviceModel();
+        EXPECT_EQ(appState.ipaq, c.ipaq);
+    }
 }
 
 TEST(StatusProbesWithoutStatus, FailedCallsLeaveValuesInRange) {

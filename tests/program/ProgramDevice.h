@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "resources/Resources.h"
 #include "support/TestDevice.h"
 #include "window/WindowManager.h"
@@ -23,7 +26,26 @@ public:
             return w ? w->handle : nullptr;
         });
     }
-    std::size_t count(const char* event) { return device().log.events(event).size(); }
+    bool bar_shown() {
+        HWND window = bar();
+        return host().inspect([&](emu::Device& d) {
+            auto w = d.windows->window(window);
+            return w && d.windows->shown(*w);
+        });
+    }
+    RECT bar_rect() {
+        HWND window = bar();
+        return host().inspect([&](emu::Device& d) { return d.windows->screen_rect(*d.windows->window(window)); });
+    }
+    // Field `field` of every event `name`, in order: its text, or its number as text.
+    std::vector<std::string> fields(const char* name, const char* field) {
+        std::vector<std::string> values;
+        for (const auto& event : device().log.events(name)) {
+            std::string text = event.text(field);
+            values.push_back(text.empty() ? std::to_string(event.number(field)) : text);
+        }
+        return values;
+    }
 };
 
 }  // namespace test

@@ -30,25 +30,3 @@ TEST_F(Startup, ASecondStartBringsTheRunningBarBackAndEndsAtOnce) {
         return d.windows->shown(*w) && d.windows->foreground() == w;
     }));
 }
-
-TEST_F(Startup, AFailedClassRegistrationIsReportedToTheDebuggerAndEndsTheProgram) {
-    device.run([] {
-        WNDCLASS wc = {};
-        wc.lpfnWndProc = DefWindowProc;
-        wc.lpszClassName = L"Tesselink";
-        RegisterClass(&wc);
-    });
-    ASSERT_TRUE(device.start());
-    EXPECT_TRUE(device.host().wait_for_exit());
-    EXPECT_EQ(device.host().exit_code(test::ProgramDevice::kPath), 0);
-    auto debug = device.device().log.events("debug");
-    ASSERT_EQ(debug.size(), 1u);
-    EXPECT_EQ(debug[0].text("text"), "RegisterClass Failed: Tesselink\n");
-    EXPECT_EQ(device.bar(), nullptr);
-}
-
-TEST_F(Startup, ClosingTheBarEndsTheLoopWithExitCodeZero) {
-    ASSERT_TRUE(device.start());
-    device.host().shutdown();
-    EXPECT_EQ(device.host().exit_code(test::ProgramDevice::kPath), 0);
-}

@@ -1,4 +1,5 @@
-// The window registry: lookups, removal that fills the hole with the last entry, growth.
+// The window registry: lookups, removal that fills the hole with the last entry, duplicates,
+// growth.
 #include <gtest/gtest.h>
 
 #include "ui/WindowRegistry.h"
@@ -10,38 +11,22 @@ void* Object(int n) { return reinterpret_cast<void*>(static_cast<intptr_t>(n * 1
 
 }  // namespace
 
-TEST(WindowRegistry, FindsAndRemovesEntries) {
-    WindowRegistry registry(50);
-    EXPECT_EQ(registry.find(Handle(1)), nullptr);
-    EXPECT_EQ(registry.remove(Handle(1)), -1);
-    EXPECT_EQ(registry.add(Handle(1), Object(1)), 1);
-    EXPECT_EQ(registry.add(Handle(2), Object(2)), 2);
-    EXPECT_EQ(registry.add(Handle(3), Object(3)), 3);
-    EXPECT_EQ(registry.find(Handle(2)), Object(2));
-
-    EXPECT_EQ(registry.remove(Handle(1)), 2);  // the last entry moves into the hole
-    EXPECT_EQ(registry.find(Handle(1)), nullptr);
-    EXPECT_EQ(registry.find(Handle(3)), Object(3));
-    EXPECT_EQ(registry.find(Handle(2)), Object(2));
-    EXPECT_EQ(registry.remove(Handle(1)), -1);
-    EXPECT_EQ(registry.count(), 2);
-
-    EXPECT_EQ(registry.remove(Handle(2)), 1);  // the last entry only shortens the table
-    EXPECT_EQ(registry.remove(Handle(3)), 0);
-    EXPECT_EQ(registry.find(Handle(3)), nullptr);
-}
-
-TEST(WindowRegistry, ADuplicateWindowFindsAndRemovesTheEarlierEntryFirst) {
-    WindowRegistry registry(50);
-    registry.add(Handle(7), Object(1));
-    registry.add(Handle(7), Object(2));
-    EXPECT_EQ(registry.find(Handle(7)), Object(1));
-    EXPECT_EQ(registry.remove(Handle(7)), 1);
-    EXPECT_EQ(registry.find(Handle(7)), Object(2));
-}
-
-TEST(WindowRegistry, GrowsPastItsCapacityKeepingEveryEntry) {
+TEST(WindowRegistry, GrowsFindsFillsHolesWithTheLastEntryAndTakesDuplicatesInOrder) {
     WindowRegistry registry(2);
-    for (int i = 1; i <= 40; ++i) EXPECT_EQ(registry.add(Handle(i), Object(i)), i);
+    EXPECT_EQ(registry.find(Handle(1)), nullptr);
+    EXPECT_EQ(registry.remove(Handle(1)), -1);
+    for (int i = 1; i <= 40; ++i) EXPECT_EQ(registry.add(Handle(i), Object(i)), i);  // past its capacity
     for (int i = 1; i <= 40; ++i) EXPECT_EQ(registry.find(Handle(i)), Object(i)) << i;
+
+    EXPECT_EQ(registry.remove(Handle(1)), 39);  // the last entry moves into the hole
+    EXPECT_EQ(registry.find(Handle(1)), nullptr);
+    EXPECT_EQ(registry.remove(Handle(1)), -1);
+    for (int i = 2; i <= 40; ++i) EXPECT_EQ(registry.find(Handle(i)), Object(i)) << i;
+    EXPECT_EQ(registry.remove(Handle(39)), 38);  // the last entry only shortens the table
+    EXPECT_EQ(registry.count(), 38);
+
+    registry.add(Handle(7), Object(70));  // a second entry for window 7: found and removed second
+    EXPECT_EQ(registry.find(Handle(7)), Object(7));
+    EXPECT_EQ(registry.remove(Handle(7)), 38);
+    EXPECT_EQ(registry.find(Handle(7)), Object(70));
 }

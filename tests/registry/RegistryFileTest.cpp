@@ -1,22 +1,8 @@
-#include <fstream>
-#include <sstream>
-
 #include "RegistryFixture.h"
 #include "registry/RegistryText.h"
+#include "support/ReadFile.h"
 
 namespace {
-
-std::string read_file(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void write_file(const std::filesystem::path& path, const std::string& text) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 TEST_F(RegistryTest, TheFileIsRewrittenOnEveryChangeAndReadBackWhole) {
     HKEY key = create(HKEY_CURRENT_USER, L"Software\\Amberlow\\TSL");
@@ -31,7 +17,7 @@ TEST_F(RegistryTest, TheFileIsRewrittenOnEveryChangeAndReadBackWhole) {
     RegCloseKey(create(HKEY_LOCAL_MACHINE, L"Empty\\Key"));
 
     auto file = emu::Registry::file_of(device);
-    auto text = read_file(file);
+    auto text = test::read_file(file);
     EXPECT_TRUE(text.starts_with("Windows Registry Editor Version 5.00\n"));
     EXPECT_NE(text.find("\n[HKEY_CURRENT_USER\\Software\\Amberlow\\TSL]\n\"SD17\"=\"\\\\Windows\\\\Start Menu\"\n"),
               std::string::npos);
@@ -55,49 +41,44 @@ TEST_F(RegistryTest, TheFileIsRewrittenOnEveryChangeAndReadBackWhole) {
     EXPECT_EQ(format_registry_text(emu::parse_registry_text(text).tree), text);
 }
 
-TEST_F(RegistryTest, AMissingFileGivesAnEmptyRegistry) {
+// No file is an empty registry; a malformed one is refused, naming file and line, and kept.
+TEST_F(RegistryTest, LoadingAMissingOrMalformedFile) {
     auto loaded = emu::Registry::load(device);
     ASSERT_TRUE(loaded.registry);
     EXPECT_TRUE(loaded.error.empty());
     EXPECT_EQ(loaded.registry->find(L"HKEY_CURRENT_USER\\Software"), nullptr);
-}
 
-TEST_F(RegistryTest, AMalformedFileIsReportedWithItsLineAndLeftAlone) {
     const std::string text = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A]\n\"x\"=dword:zz\n";
     auto file = emu::Registry::file_of(device);
-    write_file(file, text);
-    auto loaded = emu::Registry::load(device);
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+    loaded = emu::Registry::load(device);
     EXPECT_FALSE(loaded.registry);
     EXPECT_TRUE(loaded.error.starts_with(file.string() + ":4: ")) << loaded.error;
-    EXPECT_EQ(read_file(file), text);
+    EXPECT_EQ(test::read_file(file), text);
 }
 
-struct BadText {
-    const char* text;
-    int line;
-};
-
-class RegistryParserErrors : public ::testing::TestWithParam<BadText> {};
-
-TEST_P(RegistryParserErrors, NameTheLine) {
-    auto result = emu::parse_registry_text(GetParam().text);
-    EXPECT_FALSE(result.error.empty());
-    EXPECT_EQ(result.error_line, GetParam().line) << result.error;
+TEST(RegistryParser, NamesTheLineOfEachError) {
+    const std::string header = "Windows Registry Editor Version 5.00\n", key = header + "[HKEY_CURRENT_USER\\A]\n";
+    const std::pair<std::string, int> cases[] = {
+        {"", 1},
+        {"REGEDIT4\n", 1},
+        {header + "\"a\"=\"b\"\n", 2},
+        {header + "[HKEY_NOWHERE\\A]\n", 2},
+        {header + "[HKEY_CURRENT_USER\\A\n", 2},
+        {key + "\"a\"=\"open\n", 3},
+        {key + "\"a\"=\"b\" junk\n", 3},
+        {key + "\"a\"=hex:1,2\n", 3},
+        {key + "\"a\"=hex:01,\\\n", 3},
+        {key + "\n\"a\"=dword:123456789\n", 4},
+        {key + "\"a\\q\"=\"b\"\n", 3},
+    };
+    for (const auto& [text, line] : cases) {
+        auto result = emu::parse_registry_text(text);
+        EXPECT_FALSE(result.error.empty()) << text;
+        EXPECT_EQ(result.error_line, line) << text << result.error;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Registry, RegistryParserErrors,
-    ::testing::Values(BadText{"", 1}, BadText{"REGEDIT4\n", 1},
-                      BadText{"Windows Registry Editor Version 5.00\n\"a\"=\"b\"\n", 2},
-                      BadText{"Windows Registry Editor Version 5.00\n[HKEY_NOWHERE\\A]\n", 2},
-                      BadText{"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A\n", 2},
-                      BadText{"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A]\n\"a\"=\"open\n", 3},
-                      BadText{"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A]\n\"a\"=\"b\" junk\n", 3},
-                      BadText{"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A]\n\"a\"=hex:1,2\n", 3},
-                      BadText{"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A]\n\"a\"=hex:01,\\\n", 3},
-                      BadText{"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A]\n\n\"a\"=dword:123456789\n",
-                              4},
-                      BadText{"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A]\n\"a\\q\"=\"b\"\n", 3}));
 
 TEST(RegistryParser, AcceptsWhatRegeditWrites) {
     auto result = emu::parse_registry_text(

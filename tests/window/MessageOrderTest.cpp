@@ -4,7 +4,7 @@
 #include "Recorder.h"
 #include "support/TestDevice.h"
 
-using test::MakeWindow;
+using test::RecordedWindow;
 using test::Recorder;
 using Lines = std::vector<std::string>;
 
@@ -29,42 +29,63 @@ protected:
     test::TestDevice device;
 };
 
-}  // namespace
-
-TEST_F(MessageOrder, SameThreadSendsNestAndReturnAtOnce) {
+TEST_F(MessageOrder, SendsNestAtOnceAndPostedMessagesComeInOrderBeforeQuit) {
     LRESULT result = 0;
-    device.run([&] {
-        HWND w = MakeWindow(L"N", 0, 0, 0, 10, 10, nullptr, Nesting);
-        Recorder::seen().clear();
-        result = SendMessage(w, kOuter, 0, 0);
-    });
-    EXPECT_EQ(result, 42);
-    EXPECT_EQ(Recorder::seen(), (Lines{"N:1025", "N:1026", "inner returned 41"}));
-}
-
-TEST_F(MessageOrder, PostedMessagesComeInOrderAndQuitAfterThem) {
     int exit_code = -1;
     device.run([&] {
-        HWND w = MakeWindow(L"Q", 0, 0, 0, 10, 10);
+        HWND w = RecordedWindow(L"N", 0, 0, 0, 10, 10, nullptr, Nesting);
+        Recorder::seen().clear();
+        result = SendMessage(w, kOuter, 0, 0);
         PostQuitMessage(7);
         PostMessage(w, WM_USER + 3, 0, 0);
         PostMessage(w, WM_USER + 4, 0, 0);
-        Recorder::seen().clear();
         MSG msg;
         while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
         exit_code = static_cast<int>(msg.wParam);
     });
-    EXPECT_EQ(Recorder::seen(), (Lines{"Q:1027", "Q:1028"}));
+    EXPECT_EQ(result, 42);
+    EXPECT_EQ(Recorder::seen(), (Lines{"N:1025", "N:1026", "inner returned 41", "N:1027", "N:1028"}));
     EXPECT_EQ(exit_code, 7);
 }
 
-TEST_F(MessageOrder, PaintWaitsUntilTheQueueIsEmptyAndQuitComesBeforeIt) {
+// A posted message comes before input, even input that arrived first.
+TEST_F(MessageOrder, PostedMessagesComeBeforeInput) {
+    device.run([] {
+        HWND w = RecordedWindow(L"P", WS_VISIBLE, 0, 100, 240, 100);
+        Sleep(100);  // meanwhile the stylus goes down
+        PostMessage(w, WM_USER, 0, 0);
+        MSG msg;
+        while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
+    });
+    Recorder::seen().clear();
+    device.host().stylus_down(120, 150);
+    device.host().advance(100);
+    ASSERT_GE(Recorder::seen().size(), 2u);
+    EXPECT_EQ(Lines(Recorder::seen().begin(), Recorder::seen().begin() + 2), (Lines{"P:1024", "P:WM_LBUTTONDOWN"}));
+}
+
+// UpdateWindow paints at once only what is invalid; BeginPaint reports and validates the
+// update region; a paint waits until the queue is empty, and the quit message comes first.
+TEST_F(MessageOrder, ThePaintCycle) {
+    PAINTSTRUCT ps{};
+    BOOL invalid_after_paint = TRUE, invalid_after_update = TRUE;
     device.run([&] {
-        HWND w = MakeWindow(L"W", WS_VISIBLE, 0, 0, 50, 50);
+        HWND w = RecordedWindow(L"W", WS_VISIBLE, 0, 0, 50, 50);
         ValidateRect(w, nullptr);
+        Recorder::seen().clear();
+        UpdateWindow(w);
+        Recorder::seen().push_back("valid");
+        RECT part{5, 6, 20, 30};
+        InvalidateRect(w, &part, FALSE);
+        BeginPaint(w, &ps);
+        EndPaint(w, &ps);
+        invalid_after_paint = GetUpdateRect(w, nullptr, FALSE);
+        InvalidateRect(w, &part, FALSE);
+        UpdateWindow(w);
+        invalid_after_update = GetUpdateRect(w, nullptr, FALSE);
+
         InvalidateRect(w, nullptr, FALSE);
         PostMessage(w, WM_USER + 5, 0, 0);
-        Recorder::seen().clear();
         MSG msg;
         for (int i = 0; i < 2; ++i) {
             GetMessage(&msg, nullptr, 0, 0);
@@ -74,51 +95,17 @@ TEST_F(MessageOrder, PaintWaitsUntilTheQueueIsEmptyAndQuitComesBeforeIt) {
         InvalidateRect(w, nullptr, FALSE);
         Recorder::seen().push_back(GetMessage(&msg, nullptr, 0, 0) ? "message" : "quit");
     });
-    EXPECT_EQ(Recorder::seen(), (Lines{"W:1029", "W:WM_PAINT", "quit"}));
-}
-
-TEST_F(MessageOrder, UpdateWindowPaintsAtOnceOnlyWhenSomethingIsInvalid) {
-    RECT after{1, 1, 1, 1};
-    BOOL still_invalid = TRUE;
-    device.run([&] {
-        HWND w = MakeWindow(L"U", WS_VISIBLE, 0, 0, 50, 50);
-        ValidateRect(w, nullptr);
-        Recorder::seen().clear();
-        UpdateWindow(w);
-        Recorder::seen().push_back("valid");
-        RECT part{5, 5, 10, 10};
-        InvalidateRect(w, &part, FALSE);
-        UpdateWindow(w);
-        still_invalid = GetUpdateRect(w, &after, FALSE);
-    });
-    EXPECT_EQ(Recorder::seen(), (Lines{"valid", "U:WM_PAINT"}));
-    EXPECT_FALSE(still_invalid);
-}
-
-TEST_F(MessageOrder, BeginPaintReportsAndValidatesTheUpdateRegion) {
-    PAINTSTRUCT ps{};
-    BOOL invalid_after = TRUE;
-    device.run([&] {
-        HWND w = MakeWindow(L"B", WS_VISIBLE, 0, 0, 50, 50);
-        ValidateRect(w, nullptr);
-        RECT part{5, 6, 20, 30};
-        InvalidateRect(w, &part, FALSE);
-        BeginPaint(w, &ps);
-        EndPaint(w, &ps);
-        invalid_after = GetUpdateRect(w, nullptr, FALSE);
-    });
-    EXPECT_EQ(ps.rcPaint.left, 5);
-    EXPECT_EQ(ps.rcPaint.top, 6);
-    EXPECT_EQ(ps.rcPaint.right, 20);
-    EXPECT_EQ(ps.rcPaint.bottom, 30);
-    EXPECT_FALSE(invalid_after);
+    EXPECT_EQ(Recorder::seen(), (Lines{"valid", "W:WM_PAINT", "W:1029", "W:WM_PAINT", "quit"}));
+    EXPECT_EQ(test::corners(ps.rcPaint), (std::array<LONG, 4>{5, 6, 20, 30}));
+    EXPECT_FALSE(invalid_after_paint);
+    EXPECT_FALSE(invalid_after_update);
 }
 
 TEST_F(MessageOrder, HidingInvalidatesWhatWasUnderneathAndShowingInvalidatesTheWindow) {
     RECT below_update{}, top_update{};
     device.run([&] {
-        HWND below = MakeWindow(L"Below", WS_VISIBLE, 0, 0, 100, 100);
-        HWND top = MakeWindow(L"Above", WS_VISIBLE, 10, 10, 20, 20);
+        HWND below = RecordedWindow(L"Below", WS_VISIBLE, 0, 0, 100, 100);
+        HWND top = RecordedWindow(L"Above", WS_VISIBLE, 10, 10, 20, 20);
         ValidateRect(below, nullptr);
         ValidateRect(top, nullptr);
         ShowWindow(top, SW_HIDE);
@@ -127,10 +114,8 @@ TEST_F(MessageOrder, HidingInvalidatesWhatWasUnderneathAndShowingInvalidatesTheW
         ShowWindow(top, SW_SHOW);
         GetUpdateRect(top, &top_update, FALSE);
     });
-    EXPECT_EQ(below_update.left, 10);
-    EXPECT_EQ(below_update.top, 10);
-    EXPECT_EQ(below_update.right, 30);
-    EXPECT_EQ(below_update.bottom, 30);
-    EXPECT_EQ(top_update.right, 20);
-    EXPECT_EQ(top_update.bottom, 20);
+    EXPECT_EQ(test::corners(below_update), (std::array<LONG, 4>{10, 10, 30, 30}));
+    EXPECT_EQ(test::corners(top_update), (std::array<LONG, 4>{0, 0, 20, 20}));
 }
+
+}  // namespace

@@ -1,8 +1,13 @@
 #pragma once
+#include <array>
+#include <map>
 #include <string>
 #include <vector>
 
 #include <windows.h>
+
+#include "kernel/EventLog.h"
+#include "support/TestWindow.h"
 
 namespace test {
 
@@ -12,29 +17,16 @@ struct Recorder {
         static std::vector<std::string> lines;
         return lines;
     }
-    static std::string name(UINT message) {
-        switch (message) {
-        case WM_CREATE: return "WM_CREATE";
-        case WM_DESTROY: return "WM_DESTROY";
-        case WM_PAINT: return "WM_PAINT";
-        case WM_ERASEBKGND: return "WM_ERASEBKGND";
-        case WM_CLOSE: return "WM_CLOSE";
-        case WM_SETFOCUS: return "WM_SETFOCUS";
-        case WM_KILLFOCUS: return "WM_KILLFOCUS";
-        case WM_LBUTTONDOWN: return "WM_LBUTTONDOWN";
-        case WM_LBUTTONUP: return "WM_LBUTTONUP";
-        case WM_MOUSEMOVE: return "WM_MOUSEMOVE";
-        case WM_KEYDOWN: return "WM_KEYDOWN";
-        case WM_KEYUP: return "WM_KEYUP";
-        default: return std::to_string(message);
-        }
-    }
     static void record(HWND window, UINT message) {
+        static const std::map<UINT, std::string> names{
+            {WM_CREATE, "WM_CREATE"},         {WM_DESTROY, "WM_DESTROY"},         {WM_PAINT, "WM_PAINT"},
+            {WM_ERASEBKGND, "WM_ERASEBKGND"}, {WM_SETFOCUS, "WM_SETFOCUS"},       {WM_KILLFOCUS, "WM_KILLFOCUS"},
+            {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+            {WM_LBUTTONUP, "WM_LBUTTONUP"},   {WM_MOUSEMOVE, "WM_MOUSEMOVE"}};
         WCHAR title[64] = {};
         GetWindowText(window, title, 64);
-        std::string text;
-        for (WCHAR* c = title; *c; ++c) text += static_cast<char>(*c);
-        seen().push_back(text + ":" + name(message));
+        auto name = names.find(message);
+        seen().push_back(emu::utf8(title) + ":" + (name == names.end() ? std::to_string(message) : name->second));
     }
     // A window procedure that records everything and answers as the default procedure does.
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -43,14 +35,13 @@ struct Recorder {
     }
 };
 
-// Registers a recording class and creates a window of it.
-inline HWND MakeWindow(const wchar_t* title, DWORD style, int x, int y, int w, int h, HWND parent = nullptr,
+// A rectangle's left, top, right and bottom, to compare in one go.
+inline std::array<LONG, 4> corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// A window of a recording class.
+inline HWND RecordedWindow(const wchar_t* title, DWORD style, int x, int y, int w, int h, HWND parent = nullptr,
                        WNDPROC procedure = Recorder::Procedure) {
-    WNDCLASS wc = {};
-    wc.lpfnWndProc = procedure;
-    wc.lpszClassName = title;
-    RegisterClass(&wc);
-    return CreateWindowEx(0, title, title, style, x, y, w, h, parent, nullptr, nullptr, nullptr);
+    return test::MakeWindow(title, style, x, y, w, h, parent, procedure);
 }
 
 }  // namespace test

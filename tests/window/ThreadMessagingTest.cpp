@@ -5,7 +5,7 @@
 #include "Recorder.h"
 #include "support/TestDevice.h"
 
-using test::MakeWindow;
+using test::RecordedWindow;
 using test::Recorder;
 using Lines = std::vector<std::string>;
 
@@ -14,26 +14,22 @@ namespace {
 const UINT kPing = WM_USER + 10;
 HWND g_target = nullptr;
 DWORD g_handled_on = 0;
-LRESULT g_reply = 0;
 
 LRESULT CALLBACK Owner(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kPing) {
-        g_handled_on = GetCurrentThreadId();
-        Recorder::seen().push_back("handled " + std::to_string(wParam));
-        return 100 + static_cast<LRESULT>(wParam);
-    }
-    return DefWindowProc(window, message, wParam, lParam);
+    if (message != kPing) return DefWindowProc(window, message, wParam, lParam);
+    g_handled_on = GetCurrentThreadId();
+    Recorder::seen().push_back("handled " + std::to_string(wParam));
+    return 100 + static_cast<LRESULT>(wParam);
 }
 
 DWORD WINAPI SendOnce(LPVOID) {
     Recorder::seen().push_back("worker sends");
-    g_reply = SendMessage(g_target, kPing, 1, 0);
-    Recorder::seen().push_back("worker got " + std::to_string(g_reply));
+    Recorder::seen().push_back("worker got " + std::to_string(SendMessage(g_target, kPing, 1, 0)));
     return 0;
 }
 
 DWORD WINAPI SendForever(LPVOID) {
-    for (WPARAM n = 1;; ++n) SendMessage(g_target, kPing, n, 0);
+    for (WPARAM n = 2;; ++n) SendMessage(g_target, kPing, n, 0);
 }
 
 void RunLoop() {
@@ -41,42 +37,30 @@ void RunLoop() {
     while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
 }
 
-class ThreadMessaging : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Recorder::seen().clear();
-        g_handled_on = 0;
-        g_reply = 0;
-    }
+// The worker runs only once the owner waits; the owner handles its send on its own thread.
+// A worker stopped while it waits to send has its message withdrawn.
+TEST(ThreadMessaging, ASendIsHandledOnTheOwnersThreadWhileTheSenderWaitsAndWithdrawnWhenItStops) {
+    Recorder::seen().clear();
     test::TestDevice device;
-};
-
-}  // namespace
-
-TEST_F(ThreadMessaging, ASendFromAWorkerIsHandledOnTheOwnersThreadWhileTheWorkerWaits) {
-    DWORD ui_thread = 0;
+    DWORD ui_thread = 0, polled = 0, exit_code = 0;
     device.run([&] {
-        g_target = MakeWindow(L"Owner", 0, 0, 0, 10, 10, nullptr, Owner);
+        g_target = RecordedWindow(L"Owner", 0, 0, 0, 10, 10, nullptr, Owner);
         ui_thread = GetCurrentThreadId();
-        CloseHandle(CreateThread(nullptr, 0, SendOnce, nullptr, 0, nullptr));
+        HANDLE worker = CreateThread(nullptr, 0, SendOnce, nullptr, 0, nullptr);
+        polled = WaitForSingleObject(worker, 0);
+        Recorder::seen().push_back("polled");
         RunLoop();
     });
+    EXPECT_EQ(polled, static_cast<DWORD>(WAIT_TIMEOUT));
     EXPECT_EQ(g_handled_on, ui_thread);
-    EXPECT_EQ(Recorder::seen(), (Lines{"worker sends", "handled 1", "worker got 101"}));
-}
-
-TEST_F(ThreadMessaging, StoppingAWorkerWithdrawsTheMessageItWaitsToSend) {
-    HANDLE worker = nullptr;
-    DWORD exit_code = 0;
     device.run([&] {
-        g_target = MakeWindow(L"Owner", 0, 0, 0, 10, 10, nullptr, Owner);
-        worker = CreateThread(nullptr, 0, SendForever, nullptr, 0, nullptr);
+        g_target = RecordedWindow(L"Owner", 0, 0, 0, 10, 10, nullptr, Owner);
+        HANDLE worker = CreateThread(nullptr, 0, SendForever, nullptr, 0, nullptr);
         MSG msg;
         // Handle two sends; the worker then waits with its third.
-        for (int handled = 0; handled < 2;) {
+        while (Recorder::seen().size() < 6) {
             Sleep(1);
             if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
-            handled = static_cast<int>(Recorder::seen().size());
         }
         Sleep(1);  // the worker queues its third send and waits
         TerminateThread(worker, 5);
@@ -86,20 +70,8 @@ TEST_F(ThreadMessaging, StoppingAWorkerWithdrawsTheMessageItWaitsToSend) {
         RunLoop();
     });
     device.host().advance(100);
-    EXPECT_EQ(Recorder::seen(), (Lines{"handled 1", "handled 2"}));
+    EXPECT_EQ(Recorder::seen(), (Lines{"polled", "worker sends", "handled 1", "worker got 101", "handled 2", "handled 3"}));
     EXPECT_EQ(exit_code, 5u);
 }
 
-TEST_F(ThreadMessaging, WaitingForAThreadEndsWhenItHasEnded) {
-    DWORD result = 0, code = 0;
-    device.run([&] {
-        g_target = MakeWindow(L"Owner", 0, 0, 0, 10, 10, nullptr, Owner);
-        HANDLE worker = CreateThread(nullptr, 0, SendOnce, nullptr, 0, nullptr);
-        result = WaitForSingleObject(worker, 0);
-        Recorder::seen().push_back("polled");
-        RunLoop();
-        GetExitCodeThread(worker, &code);
-    });
-    EXPECT_EQ(result, static_cast<DWORD>(WAIT_TIMEOUT));
-    EXPECT_EQ(Recorder::seen(), (Lines{"polled", "worker sends", "handled 1", "worker got 101"}));
-}
+}  // namespace

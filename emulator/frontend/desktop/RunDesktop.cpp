@@ -8,6 +8,7 @@
 #include "frontend/desktop/Desktop.h"
 #include "frontend/desktop/DesktopWindow.h"
 #include "frontend/desktop/TestTap.h"
+#include "host/Boot.h"
 #include "host/DeviceHost.h"
 
 namespace emu {
@@ -83,6 +84,7 @@ std::optional<int> run_desktop(const DesktopOptions& options, const std::functio
         err << "tesselink: " << error << "\n";
         return 1;
     }
+    if (auto notice = boot_notice(host->device()); !notice.empty()) err << "tesselink: " << notice << "\n";
     install(*host);
     host->start(program);
     bool ok = run_window(*host, *window, options, err);
