@@ -12,8 +12,11 @@ build=${BUILD_DIR:-build/release}
 
 scripts/install-dependencies.sh
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target peer_benchmark peer_benchmark_exe
-program=$build/tests/peer/peer_benchmark
+cmake --build "$build" -j"$(nproc)" --target peer_benchmark peer_benchmark_exe >&2
+# Wine wants its prefix as an absolute path.
+build=$(cd "$build" && pwd)
+ours=$build/tests/peer/peer_benchmark
+windows=$build/tests/peer/peer_benchmark_windows.exe
 prefix=$build/tests/peer/wine-prefix
 if [ ! -f "$prefix/.tesselink-ready" ]; then
   bash tests/win32/wine.sh init "$prefix" || { echo "Wine cannot run here: no comparison" >&2; exit 1; }
@@ -23,9 +26,9 @@ results=$(mktemp -d)
 trap 'rm -rf "$results"' EXIT
 for ((round = 1; round <= rounds; round++)); do
   echo "round $round of $rounds" >&2
-  "$program" >"$results/ours.$round"
+  "$ours" >"$results/ours.$round"
   # Wine's own messages go to standard error.
-  bash tests/win32/wine.sh run "$prefix" "$program.exe" >"$results/wine.$round" 2>/dev/null
+  bash tests/win32/wine.sh run "$prefix" "$windows" >"$results/wine.$round" 2>/dev/null
 done
 
 echo "| Operation | Ours (ns) | Wine (ns) | Wine / ours |"
