@@ -1,5 +1,5 @@
-// The GDI's costs, each drawing into a 240 x 320 memory bitmap: a transparent label, a
-// button-sized copy and a frame edge (the fills are in fills.cpp).
+// The GDI's text cost, drawing into a 240 x 320 memory bitmap: a transparent label (the fills
+// are in fills.cpp).
 #include <benchmark/benchmark.h>
 
 #include <windows.h>
@@ -17,25 +17,6 @@ void TransparentLabel(benchmark::State& state) {
     for (auto _ : state) ExtTextOut(screen.dc(), 4, 4, 0, nullptr, L"Storage 1234 KB of 32768 KB ok", 30, nullptr);
 }
 BENCHMARK(TransparentLabel);
-
-void CopyButtonSizedBlock(benchmark::State& state) {
-    ScreenBitmap screen;
-    HDC source = CreateCompatibleDC(screen.dc());
-    HBITMAP bitmap = CreateCompatibleBitmap(screen.dc(), emu::Gdi::kScreenWidth, emu::Gdi::kScreenHeight);
-    HGDIOBJ previous = SelectObject(source, bitmap);
-    for (auto _ : state) BitBlt(screen.dc(), 100, 100, 15, 124, source, 10, 10, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteObject(bitmap);
-    DeleteDC(source);
-}
-BENCHMARK(CopyButtonSizedBlock);
-
-void FrameEdgePolyline(benchmark::State& state) {
-    ScreenBitmap screen;
-    const POINT edge[] = {{4, 0}, {236, 0}};
-    for (auto _ : state) Polyline(screen.dc(), edge, 2);
-}
-BENCHMARK(FrameEdgePolyline);
 
 }  // namespace
 

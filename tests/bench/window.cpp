@@ -1,5 +1,5 @@
-// The window system's costs: a same-thread send, a send from another thread and back,
-// and creating and destroying a child window.
+// The window system's message costs: a same-thread send, and a send from another thread
+// and back.
 #include <benchmark/benchmark.h>
 
 #include <windows.h>
@@ -50,18 +50,6 @@ void CrossThreadSendRoundTrip(benchmark::State& state) {
     });
 }
 BENCHMARK(CrossThreadSendRoundTrip)->UseRealTime();
-
-void CreateAndDestroyChild(benchmark::State& state) {
-    test::TestDevice device;
-    device.run([&] {
-        HWND parent = MakeWindow(L"Parent", WS_VISIBLE, nullptr);
-        DestroyWindow(MakeWindow(L"Child", WS_CHILD | WS_VISIBLE, parent));
-        for (auto _ : state)
-            DestroyWindow(CreateWindowEx(0, L"Child", L"Child", WS_CHILD | WS_VISIBLE, 5, 5, 10, 10, parent, nullptr,
-                                         nullptr, nullptr));
-    });
-}
-BENCHMARK(CreateAndDestroyChild);
 
 }  // namespace
 

@@ -1,5 +1,7 @@
-// The platform's raster rules, each drawn on a tiny bitmap and read back pixel by pixel:
-// lines, rectangles, rounded rectangles, fills, copies between DCs and icons.
+// Raster rules the differential program tests/win32/shapes.cpp cannot compare with Wine,
+// each drawn on a tiny bitmap and read back pixel by pixel: coordinates far beyond the
+// surface, the shapes of rounded corners, copies from beyond the source, refused raster
+// operations, icons with alpha, and screen DCs over the framebuffer.
 #include "GdiTest.h"
 
 namespace gdi_test {
@@ -15,9 +17,6 @@ TEST_F(PixelRules, EachDrawingCoversExactlyItsPixels) {
         std::function<void(HDC)> draw;
         Picture expected;
     };
-    auto polyline = [](std::vector<POINT> points) {
-        return [points](HDC dc) { EXPECT_TRUE(Polyline(dc, points.data(), static_cast<int>(points.size()))); };
-    };
     auto icon = [this](int width, std::vector<std::uint32_t> argb, int x, int y, HBRUSH behind = nullptr, int cx = 0) {
         return [=, this](HDC dc) {
             HICON made = gdi().create_icon(width, static_cast<int>(argb.size()) / width, argb);
@@ -28,36 +27,18 @@ TEST_F(PixelRules, EachDrawingCoversExactlyItsPixels) {
     const auto black_brush = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     const int huge = 2000000000;
     const Case cases[] = {
-        {"a polyline leaves out its last point and draws each vertex once", 6, 3, kWhite,
-         polyline({{5, 0}, {5, 2}, {1, 2}}), {".....#", ".....#", "..####"}},
-        {"a slanted line leaves out its last point", 4, 4, kWhite, polyline({{0, 0}, {3, 3}}),
-         {"#...", ".#..", "..#.", "...."}},
         {"a line from far beyond the surface draws its visible part", 4, 4, kWhite,
-         polyline({{-huge / 2, -huge / 2}, {huge / 2, huge / 2}}), {"#...", ".#..", "..#.", "...#"}},
+         [](HDC dc) {
+             const POINT far[] = {{-huge / 2, -huge / 2}, {huge / 2, huge / 2}};
+             EXPECT_TRUE(Polyline(dc, far, 2));
+         },
+         {"#...", ".#..", "..#.", "...#"}},
         {"a rectangle reaching far beyond the surface", 4, 4, kWhite,
          [&](HDC dc) { SelectObject(dc, black_brush), Rectangle(dc, -huge, 2, huge, huge); },
          {"....", "....", "####", "####"}},
         {"a rounded rectangle with huge corners far beyond the surface", 4, 4, kGrey,
          [&](HDC dc) { RoundRect(dc, -huge / 2, -huge / 2, huge / 2, huge / 2, huge, huge); },
          {"....", "....", "....", "...."}},
-        {"LineTo draws from the current position and moves it", 6, 4, kWhite,
-         [](HDC dc) {
-             MoveToEx(dc, 1, 1, nullptr), LineTo(dc, 4, 1), LineTo(dc, 4, 3);
-             POINT previous{};
-             MoveToEx(dc, 0, 0, &previous);
-             EXPECT_TRUE(previous.x == 4 && previous.y == 3);
-         },
-         {"......", ".####.", "....#.", "......"}},
-        {"the null pen draws no line", 4, 1, kWhite,
-         [&](HDC dc) { SelectObject(dc, GetStockObject(NULL_PEN)), polyline({{0, 0}, {4, 0}})(dc); }, {"...."}},
-        {"a rectangle's outline lies inside it, leaving out right and bottom", 6, 5, kGrey,
-         [](HDC dc) { Rectangle(dc, 1, 1, 5, 4); }, {"gggggg", "g####g", "g#..#g", "g####g", "gggggg"}},
-        {"a rectangle without a pen is a pixel smaller and all filled", 6, 5, kGrey,
-         [](HDC dc) { SelectObject(dc, GetStockObject(NULL_PEN)), Rectangle(dc, 1, 1, 5, 4); },
-         {"gggggg", "g...gg", "g...gg", "gggggg", "gggggg"}},
-        {"a rectangle without a brush, corners in either order, is its outline", 5, 4, kGrey,
-         [](HDC dc) { SelectObject(dc, GetStockObject(NULL_BRUSH)), Rectangle(dc, 4, 3, 0, 0); },
-         {"####g", "#gg#g", "####g", "ggggg"}},
         {"two by two corners leave out exactly the four corner pixels", 5, 4, kGrey,
          [](HDC dc) { RoundRect(dc, 0, 0, 5, 4, 2, 2); }, {"g###g", "#...#", "#...#", "g###g"}},
         {"corners are quarter ellipses of the given width and height, their edge pixels inside", 13, 13, kGrey,
@@ -67,23 +48,8 @@ TEST_F(PixelRules, EachDrawingCoversExactlyItsPixels) {
           "ggggg###ggggg"}},
         {"corners larger than the rectangle are cut to it", 7, 5, kWhite,
          [](HDC dc) { RoundRect(dc, 1, 1, 6, 4, 40, 30); }, {".......", "...#...", ".##.##.", "...#...", "......."}},
-        {"FillRect leaves out right and bottom", 4, 4, kWhite,
-         [&](HDC dc) {
-             const RECT rect{1, 1, 3, 3};
-             FillRect(dc, &rect, black_brush);
-         },
-         {"....", ".##.", ".##.", "...."}},
-        {"BitBlt copies the block to its place", 5, 3, kWhite,
-         [&](HDC dc) {
-             HDC source = surface(3, 2);
-             polyline({{0, 0}, {3, 0}})(source);
-             EXPECT_TRUE(BitBlt(dc, 1, 1, 3, 2, source, 0, 0, SRCCOPY));
-         },
-         {".....", ".###.", "....."}},
         {"BitBlt copies only what the source has", 4, 2, kWhite,
          [&](HDC dc) { BitBlt(dc, 0, 0, 4, 2, surface(2, 2, kBlack), -1, 0, SRCCOPY); }, {".##.", ".##."}},
-        {"an overlapping copy within one bitmap moves the rows", 1, 4, kWhite,
-         [](HDC dc) { SetPixel(dc, 0, 0, kBlack), BitBlt(dc, 0, 1, 1, 3, dc, 0, 0, SRCCOPY); }, {"#", "#", ".", "."}},
         {"other raster operations are refused and logged", 1, 1, kWhite,
          [&](HDC dc) { EXPECT_FALSE(BitBlt(dc, 0, 0, 1, 1, surface(1, 1, kBlack), 0, 0, 0x00EE0086)); }, {"."}},
         {"an icon blends by alpha and skips its transparent pixels", 4, 1, kWhite,
