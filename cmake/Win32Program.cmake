@@ -22,3 +22,33 @@ function(tesselink_add_win32_program name)
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/emulator)
   endif()
 endfunction()
+
+# tesselink_add_windows_program(<target> OUTPUT <exe> SOURCES <files...> [RESOURCES <rc-file>]
+#                               [FLAGS <flags...>] [DEPENDS <files...>])
+#
+# Builds the same sources with mingw-w64 against its own SDK headers into <exe>, a program for
+# a real Win32 (run under Wine), as target <target> of the normal build. Does nothing when
+# mingw-w64 is not installed (TESSELINK_MINGW_CXX is then false).
+find_program(TESSELINK_MINGW_CXX x86_64-w64-mingw32-g++)
+find_program(TESSELINK_MINGW_WINDRES x86_64-w64-mingw32-windres)
+function(tesselink_add_windows_program target)
+  cmake_parse_arguments(ARG "" "OUTPUT;RESOURCES" "SOURCES;FLAGS;DEPENDS" ${ARGN})
+  if(NOT TESSELINK_MINGW_CXX)
+    return()
+  endif()
+  set(objects "")
+  if(ARG_RESOURCES)
+    get_filename_component(stem ${ARG_OUTPUT} NAME_WE)
+    set(objects ${CMAKE_CURRENT_BINARY_DIR}/${stem}.res.o)
+    get_filename_component(rc_dir ${ARG_RESOURCES} DIRECTORY)
+    add_custom_command(OUTPUT ${objects} COMMAND ${TESSELINK_MINGW_WINDRES} ${ARG_RESOURCES} -O coff -o ${objects}
+                       WORKING_DIRECTORY ${rc_dir} DEPENDS ${ARG_RESOURCES} VERBATIM)
+  endif()
+  get_filename_component(exe_name ${ARG_OUTPUT} NAME)
+  add_custom_command(OUTPUT ${ARG_OUTPUT}
+                     COMMAND ${CMAKE_CXX_COMPILER_LAUNCHER} ${TESSELINK_MINGW_CXX} ${ARG_FLAGS} -o ${ARG_OUTPUT}
+                             ${ARG_SOURCES} ${objects} -lgdi32 -luser32 -ladvapi32
+                     DEPENDS ${ARG_SOURCES} ${objects} ${ARG_DEPENDS}
+                     COMMENT "Building ${exe_name} for Windows" VERBATIM)
+  add_custom_target(${target} ALL DEPENDS ${ARG_OUTPUT})
+endfunction()
