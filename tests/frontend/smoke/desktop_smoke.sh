@@ -39,6 +39,7 @@ run() {  # INPUT [OPTION...]: tesselink on the device with the input lines in IN
 
 echo "a note" > "$work/note.txt"
 echo "stale line" > "$work/events.jsonl"
+# The tap on the strip beeps too: quietly, without a sound device.
 cat > "$work/input" <<INPUT
 tap 30 286
 click battery 25
