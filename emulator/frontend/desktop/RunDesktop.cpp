@@ -7,9 +7,9 @@
 
 #include "frontend/desktop/Desktop.h"
 #include "frontend/desktop/DesktopWindow.h"
-#include "frontend/desktop/EventLogFile.h"
 #include "frontend/desktop/TestInput.h"
 #include "host/Boot.h"
+#include "host/EventLogFile.h"
 #include "host/DeviceHost.h"
 
 namespace emu {
@@ -98,8 +98,8 @@ std::optional<int> run_desktop(const DesktopOptions& options, const std::functio
         return 1;
     }
     if (auto notice = boot_notice(host->device()); !notice.empty()) err << "tesselink: " << notice << "\n";
-    std::shared_ptr<desktop::EventLogFile> log;
-    if (options.log && !(log = desktop::EventLogFile::start(*options.log, host->device().log)))
+    std::shared_ptr<EventLogFile> log;
+    if (options.log && !(log = EventLogFile::start(*options.log, host->device().log)))
         err << "tesselink: cannot write " << options.log->string() << "\n";
     install(*host);
     host->start(program);

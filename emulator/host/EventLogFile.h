@@ -6,10 +6,10 @@
 
 #include "kernel/EventLog.h"
 
-namespace emu::desktop {
+namespace emu {
 
-// The --log file of a desktop run, JSON Lines: started empty, then each event appended
-// and flushed as it is recorded, so that a run that crashes leaves every event before the
+// The --log file of a run, JSON Lines: started empty, then each event appended and
+// flushed as it is recorded, so that a run that crashes leaves every event before the
 // crash. It listens to the log from its start to its end.
 class EventLogFile {
 public:
@@ -36,4 +36,4 @@ private:
     int listener_ = -1;
 };
 
-}  // namespace emu::desktop
+}  // namespace emu

@@ -1,6 +1,6 @@
-#include "frontend/desktop/EventLogFile.h"
+#include "host/EventLogFile.h"
 
-namespace emu::desktop {
+namespace emu {
 
 std::shared_ptr<EventLogFile> EventLogFile::start(const std::filesystem::path& file, EventLog& log) {
     std::FILE* out = std::fopen(file.c_str(), "we");
@@ -35,4 +35,4 @@ bool EventLogFile::finish() {
     return !failed_;
 }
 
-}  // namespace emu::desktop
+}  // namespace emu
