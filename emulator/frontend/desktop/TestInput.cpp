@@ -60,19 +60,26 @@ int number(const std::string& text) { return std::stoi(text); }
 
 
 
-bool valid(const std::string& verb, const std::vector<std::string>& args) {
-    try {
-        if (verb == "tap") return args.size() == 2 && number(args[0]) >= -32768 && number(args[1]) >= -32768;
-        if (verb == "click") {
-            if (args.empty() || !controls().count(args[0])) return false;
-            const bool slider = args[0] != "mains" && args[0] != "screenshot";
-            return args.size() == (slider ? 2u : 1u) && (!slider || number(args[1]) >= 0);
-        }
-        if (verb == "key") return args.size() == 1 && SDL_GetKeyFromName(key_name(args[0]).c_str()) != SDLK_UNKNOWN;
-        return (verb == "drop" || verb == "save") && args.size() == 1;
-    } catch (const std::exception&) {
-        return false;
+// Whether the arguments from `first` on are whole numbers of a few digits.
+bool numbers(const std::vector<std::string>& args, std::size_t first) {
+    for (auto a = args.begin() + static_cast<std::ptrdiff_t>(first); a != args.end(); ++a) {
+        const auto digits = a->substr(a->rfind('-', 0) == 0 ? 1 : 0);
+        if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos)
+            return false;
     }
+    return true;
+}
+
+bool valid(const std::string& verb, const std::vector<std::string>& args) {
+    if (verb == "tap") return args.size() == 2 && numbers(args, 0);
+    if (verb == "wheel") return args.size() == 1 && numbers(args, 0);
+    if (verb == "click") {
+        if (args.empty() || !controls().count(args[0])) return false;
+        const bool slider = args[0] != "mains" && args[0] != "screenshot";
+        return args.size() == (slider ? 2u : 1u) && numbers(args, 1);
+    }
+    if (verb == "key") return args.size() == 1 && SDL_GetKeyFromName(key_name(args[0]).c_str()) != SDLK_UNKNOWN;
+    return (verb == "drop" || verb == "save") && args.size() == 1;
 }
 
 }  // namespace
@@ -126,6 +133,14 @@ void TestInput::send(const Line& line, const Desktop& desktop) const {
         Point at{shape.x + shape.width / 2, shape.y + shape.height / 2};
         if (line.args.size() == 2) at.x = layout.panel.knob_x(control, number(line.args[1]));
         push_click(at);
+    } else if (line.verb == "wheel") {
+        const auto log = layout.panel.log();
+        SDL_Event event{};
+        event.type = SDL_MOUSEWHEEL;
+        event.wheel.y = number(line.args[0]);
+        event.wheel.mouseX = log.x + log.width / 2;
+        event.wheel.mouseY = log.y + log.height / 2;
+        SDL_PushEvent(&event);
     } else if (line.verb == "key") {
         push_key(line.args[0]);
     } else if (line.verb == "drop") {

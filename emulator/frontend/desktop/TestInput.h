@@ -21,6 +21,7 @@ class DesktopWindow;
 //   tap X Y                      a stylus tap on screen point X,Y
 //   click battery|memory|storage PERCENT, click mains|screenshot   the panel's controls
 //   key NAME                     a key by its SDL name, "Ctrl+" before it for Ctrl
+//   wheel NOTCHES                the mouse wheel over the log, older events upwards
 //   drop FILE                    a host file dropped on the window
 //   save DIR                     the window and the device's screen as DIR/window.png, DIR/screen.png
 class TestInput {
