@@ -36,6 +36,8 @@ struct Menu {
 // The open menus of this thread's Start menu: the first one, then each open submenu.
 thread_local std::vector<Menu> t_menus;
 
+Menu& menu_at(int index) { return t_menus[static_cast<std::size_t>(index)]; }
+
 bool is_shortcut(const std::wstring& name) {
     return name.size() > 4 && _wcsicmp(name.c_str() + name.size() - 4, L".lnk") == 0;
 }
@@ -139,20 +141,19 @@ Hit hit(LPARAM point) {
     ClientToScreen(t_menus.front().window, &at);
     for (int m = static_cast<int>(t_menus.size()) - 1; m >= 0; --m) {
         RECT rect;
-        GetWindowRect(t_menus[static_cast<std::size_t>(m)].window, &rect);
+        GetWindowRect(menu_at(m).window, &rect);
         if (at.x < rect.left || at.x >= rect.right || at.y < rect.top || at.y >= rect.bottom) continue;
         const int item = (at.y - rect.top - 1) / kItemHeight;
-        const auto count = static_cast<int>(t_menus[static_cast<std::size_t>(m)].items.size());
+        const auto count = static_cast<int>(menu_at(m).items.size());
         return {m, at.y - rect.top >= 1 && item < count ? item : -1};
     }
     return {};
 }
 
 void mark(int menu, int item) {
-    auto& marked = t_menus[static_cast<std::size_t>(menu)].marked;
-    if (marked == item) return;
-    marked = item;
-    InvalidateRect(t_menus[static_cast<std::size_t>(menu)].window, nullptr, FALSE);
+    if (menu_at(menu).marked == item) return;
+    menu_at(menu).marked = item;
+    InvalidateRect(menu_at(menu).window, nullptr, FALSE);
 }
 
 // A tap outside every menu closes them; a tap on a folder opens it beside its menu; a tap
@@ -165,12 +166,12 @@ void pressed(LPARAM point) {
 
 void released(LPARAM point) {
     const Hit at = hit(point);
-    if (at.menu < 0 || at.item < 0 || t_menus[static_cast<std::size_t>(at.menu)].marked != at.item) return;
-    const Item item = t_menus[static_cast<std::size_t>(at.menu)].items[static_cast<std::size_t>(at.item)];
+    if (at.menu < 0 || at.item < 0 || menu_at(at.menu).marked != at.item) return;
+    const Item item = menu_at(at.menu).items[static_cast<std::size_t>(at.item)];
     close_menus_after(static_cast<std::size_t>(at.menu) + 1);
     if (item.folder) {
         RECT rect;
-        GetWindowRect(t_menus[static_cast<std::size_t>(at.menu)].window, &rect);
+        GetWindowRect(menu_at(at.menu).window, &rect);
         open_menu(item.path, rect.right - 8, rect.top + at.item * kItemHeight);
         return;
     }
