@@ -82,14 +82,8 @@ std::string set_power(DeviceHost& host, bool on) {
 
 // A key on the device's body; the power button switches the device off or on.
 std::string press_key(DeviceHost& host, const std::string& name) {
-    if (name != "power") {
-        host.key(key_names().at(name));
-        return "";
-    }
-    host.inspect([](Device& d) {
-        if (d.shell) d.shell->press_power_button();
-    });
-    host.wait_idle();
+    if (name == "power") host.press_power_button();
+    else host.key(key_names().at(name));
     return "";
 }
 

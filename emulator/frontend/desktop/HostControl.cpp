@@ -6,7 +6,6 @@
 #include "device/DeviceStatus.h"
 #include "frontend/desktop/Percent.h"
 #include "frontend/desktop/ScreenshotFile.h"
-#include "shell/Shell.h"
 
 namespace emu::desktop {
 
@@ -28,16 +27,8 @@ void HostControl::stylus_up(Point screen) {
 }
 
 void HostControl::press(DeviceButton button) {
-    if (button == DeviceButton::Power) return toggle_power();
-    host_.key(virtual_key(button));
-    touched_ = true;
-}
-
-void HostControl::toggle_power() {
-    host_.inspect([](Device& d) {
-        if (d.shell) d.shell->press_power_button();
-    });
-    host_.wait_idle();
+    if (button == DeviceButton::Power) host_.press_power_button();
+    else host_.key(virtual_key(button));
     touched_ = true;
 }
 

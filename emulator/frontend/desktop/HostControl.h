@@ -26,7 +26,6 @@ public:
     bool take_touched();
 
 private:
-    void toggle_power();
     void keep_settings();
 
     DeviceHost& host_;

@@ -58,8 +58,6 @@ void push_drop(const std::string& file) {
 
 int number(const std::string& text) { return std::stoi(text); }
 
-
-
 // Whether the arguments from `first` on are whole numbers of a few digits.
 bool numbers(const std::vector<std::string>& args, std::size_t first) {
     for (auto a = args.begin() + static_cast<std::ptrdiff_t>(first); a != args.end(); ++a) {
