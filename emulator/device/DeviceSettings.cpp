@@ -1,6 +1,7 @@
 #include "device/DeviceSettings.h"
 
 #include <charconv>
+#include <cstdio>
 #include <optional>
 
 #include "kernel/EventLog.h"
@@ -104,6 +105,25 @@ bool parse_device_settings(std::string_view text, DeviceSettings& settings, std:
     }
     settings = parsed;
     return true;
+}
+
+std::string format_device_settings(const DeviceSettings& settings) {
+    const char* ac = settings.ac_line == AcLine::Online    ? "on"
+                     : settings.ac_line == AcLine::Offline ? "off"
+                                                           : "unknown";
+    const auto battery = settings.battery_percent == BATTERY_PERCENTAGE_UNKNOWN
+                             ? std::string("unknown")
+                             : std::to_string(settings.battery_percent);
+    char language[8];
+    std::snprintf(language, sizeof language, "0x%04x", static_cast<unsigned>(settings.language));
+    return "# What the device reports about itself, as its owner last set it.\n"
+           "ac=" + std::string(ac) + "\nbattery=" + battery + "\nmemory=" + std::to_string(settings.memory_load) +
+           "\nstore_size=" + std::to_string(settings.store_size) + "\nstore_free=" +
+           std::to_string(settings.store_free) + "\noem=" + utf8(settings.oem_info) + "\nlanguage=" + language + "\n";
+}
+
+bool save_device_settings(const std::filesystem::path& image_root, const DeviceSettings& settings, EventLog& log) {
+    return save_kept_file(image_root / ".device" / kSettingsFileName, format_device_settings(settings), log);
 }
 
 bool load_device_settings(const std::filesystem::path& image_root, DeviceSettings& settings, std::string& error) {

@@ -86,6 +86,12 @@ void DeviceHost::key(UINT virtual_key) {
     inject([&](Device& d) { d.windows->key(virtual_key, false); });
 }
 
+void DeviceHost::press_power_button() {
+    inject([](Device& d) {
+        if (d.shell) d.shell->press_power_button();
+    });
+}
+
 void DeviceHost::wait_idle() {
     std::unique_lock lock(device_->scheduler.mutex());
     settle(lock);

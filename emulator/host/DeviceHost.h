@@ -47,6 +47,8 @@ public:
     void stylus_up(int x, int y);
     void tap(int x, int y);
     void key(UINT virtual_key);  // press and release
+    // The power button: switches the device off, or on (see Shell::press_power_button).
+    void press_power_button();
 
     void wait_idle();
     // Virtual clocks: lets `ms` of device time pass, waking sleepers in order.

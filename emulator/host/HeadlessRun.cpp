@@ -5,6 +5,7 @@
 #include "gdi/Gdi.h"
 #include "host/Boot.h"
 #include "host/DeviceHost.h"
+#include "host/EventLogFile.h"
 #include "host/Script.h"
 #include "host/StopSignals.h"
 #include "host/TemporaryFolder.h"
@@ -44,6 +45,7 @@ int run_headless(const HeadlessOptions& options, const std::function<void(Device
         return 1;
     }
     if (auto notice = boot_notice(host->device()); !notice.empty()) err << "tesselink: " << notice << "\n";
+    auto log = EventLogFile::start(options.log, host->device().log);
     install(*host);
     host->start(program);
     bool ran = script->run(*host, error);
@@ -51,9 +53,8 @@ int run_headless(const HeadlessOptions& options, const std::function<void(Device
     auto screen_written = host->screenshot(options.screenshot);
     host->answer_message_boxes();  // a box the script left open gets its default answer
     host->shutdown();
-    std::ofstream log(options.log);
-    host->device().log.write_jsonl(log);
-    if (!screen_written || !log) {
+    const bool logged = log && log->finish();
+    if (!screen_written || !logged) {
         err << "tesselink: cannot write " << (screen_written ? options.log : options.screenshot).string() << "\n";
         return 1;
     }

@@ -80,6 +80,13 @@ std::string set_power(DeviceHost& host, bool on) {
     return "";
 }
 
+// A key on the device's body; the power button switches the device off or on.
+std::string press_key(DeviceHost& host, const std::string& name) {
+    if (name == "power") host.press_power_button();
+    else host.key(key_names().at(name));
+    return "";
+}
+
 std::string set_store(DeviceHost& host, const std::vector<std::string>& a) {
     auto size = static_cast<DWORD>(value(a[0])), free = static_cast<DWORD>(value(a[1]));
     return refused_unless(host.device().status->set_store(size, free), "store " + a[0] + " " + a[1]);
@@ -101,8 +108,11 @@ const std::map<std::string, Verb>& verbs() {
         {"move", {2, point_check, [](DeviceHost& h, auto& a) { h.stylus_move(value(a[0]), value(a[1])); return std::string(); }}},
         {"up", {2, point_check, [](DeviceHost& h, auto& a) { h.stylus_up(value(a[0]), value(a[1])); return std::string(); }}},
         {"key",
-         {1, [](auto& a) { return key_names().count(a[0]) ? std::string() : "unknown key '" + a[0] + "'"; },
-          [](DeviceHost& h, auto& a) { h.key(key_names().at(a[0])); return std::string(); }}},
+         {1,
+          [](auto& a) {
+              return key_names().count(a[0]) || a[0] == "power" ? std::string() : "unknown key '" + a[0] + "'";
+          },
+          [](DeviceHost& h, auto& a) { return press_key(h, a[0]); }}},
         {"wait",
          {1, [](auto& a) { return numbers(a, 0, 3600000); },
           [](DeviceHost& h, auto& a) { return wait(h, static_cast<std::uint64_t>(value(a[0]))); }}},

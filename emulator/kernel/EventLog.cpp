@@ -1,5 +1,6 @@
 #include "kernel/EventLog.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "kernel/Clock.h"
@@ -79,13 +80,13 @@ std::string Event::json() const {
 
 void EventLog::record(std::string name, std::vector<EventField> fields) {
     Event event{clock_.now_ms(), std::move(name), std::move(fields)};
-    std::function<void(const Event&)> listener;
+    std::vector<std::pair<int, Listener>> listeners;
     {
         std::lock_guard lock(mutex_);
         events_.push_back(event);
-        listener = listener_;
+        listeners = listeners_;
     }
-    if (listener) listener(event);
+    for (const auto& listener : listeners) listener.second(event);
 }
 
 std::vector<Event> EventLog::events() const {
@@ -101,6 +102,13 @@ std::vector<Event> EventLog::events(std::string_view name) const {
     return matching;
 }
 
+std::vector<Event> EventLog::events(std::size_t first, std::size_t last) const {
+    std::lock_guard lock(mutex_);
+    last = std::min(last, events_.size());
+    if (first >= last) return {};
+    return {events_.begin() + static_cast<std::ptrdiff_t>(first), events_.begin() + static_cast<std::ptrdiff_t>(last)};
+}
+
 std::size_t EventLog::size() const {
     std::lock_guard lock(mutex_);
     return events_.size();
@@ -110,9 +118,15 @@ void EventLog::write_jsonl(std::ostream& out) const {
     for (const auto& e : events()) out << e.json() << '\n';
 }
 
-void EventLog::set_listener(std::function<void(const Event&)> listener) {
+int EventLog::add_listener(Listener listener) {
     std::lock_guard lock(mutex_);
-    listener_ = std::move(listener);
+    listeners_.emplace_back(next_listener_, std::move(listener));
+    return next_listener_++;
+}
+
+void EventLog::remove_listener(int id) {
+    std::lock_guard lock(mutex_);
+    std::erase_if(listeners_, [id](const auto& listener) { return listener.first == id; });
 }
 
 }  // namespace emu

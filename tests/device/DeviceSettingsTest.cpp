@@ -25,6 +25,14 @@ TEST(DeviceSettings, ReadsEveryKeyInDecimalOrHexAndTheUnknownWords) {
     EXPECT_EQ(settings.ac_line, AcLine::Unknown);
     EXPECT_EQ(settings.battery_percent, BATTERY_PERCENTAGE_UNKNOWN);
     EXPECT_TRUE(load_device_settings(test::TempDir().path(), settings, error)) << "a missing file keeps the defaults";
+    // What the desktop's panel saves reads back the same, every field of it.
+    settings.memory_load = 7;
+    settings.store_size = 123;
+    settings.store_free = 45;
+    settings.oem_info = L"Caf\u00E9 = 1";
+    DeviceSettings read;
+    ASSERT_TRUE(parse_device_settings(format_device_settings(settings), read, error)) << error;
+    EXPECT_EQ(format_device_settings(read), format_device_settings(settings));
 }
 
 TEST(DeviceSettings, BadLineIsNamedAndChangesNothing) {

@@ -11,7 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(CommandLine, OptionsFlagsAndTheTestTapAreKeptAndBadOnesRefused) {
+TEST(CommandLine, OptionsAndFlagsAreKeptAndBadOnesRefused) {
     std::string error;
     auto line = emu::parse_command_line({}, error);
     ASSERT_TRUE(line);
@@ -19,21 +19,17 @@ TEST(CommandLine, OptionsFlagsAndTheTestTapAreKeptAndBadOnesRefused) {
     EXPECT_EQ(line->zoom, 2);
     EXPECT_FALSE(line->device);
     line = emu::parse_command_line({"--zoom", "4", "--device", "/tmp/d", "--reset-device", "--log", "l.jsonl",
-                                    "--headless", "--test-tap", "-3,317,/tmp/out,put"},
+                                    "--headless", "--test-input", "/tmp/in put"},
                                    error);
-    ASSERT_TRUE(line && line->test_tap);
+    ASSERT_TRUE(line);
     EXPECT_EQ(line->zoom, 4);
     EXPECT_EQ(line->device, fs::path("/tmp/d"));
     EXPECT_TRUE(line->reset_device);
     EXPECT_EQ(line->log, fs::path("l.jsonl"));
     EXPECT_TRUE(line->headless);
-    EXPECT_EQ(line->test_tap->x, -3);
-    EXPECT_EQ(line->test_tap->y, 317);
-    EXPECT_EQ(line->test_tap->folder, fs::path("/tmp/out,put"));
+    EXPECT_EQ(line->test_input, fs::path("/tmp/in put"));
 
     for (auto zoom : {"0", "5", "2x", "", "-1"}) EXPECT_FALSE(emu::parse_command_line({"--zoom", zoom}, error)) << zoom;
-    for (auto tap : {"3,4", "3;4;/tmp", "x,4,/tmp", "3,4,"})
-        EXPECT_FALSE(emu::parse_command_line({"--test-tap", tap}, error)) << tap;
     for (auto [option, message] : {std::pair{"--device", "--device needs a value"}, {"--fast", "unknown option --fast"}}) {
         EXPECT_FALSE(emu::parse_command_line({option}, error));
         EXPECT_EQ(error, message);

@@ -20,6 +20,7 @@ public:
     void stylus_up(Point p) override { calls.push_back("up " + at(p)); }
     void press(DeviceButton b) override { calls.push_back(pressed(b)); }
     void toggle_mains() override { calls.push_back("mains"); }
+    void save_screenshot() override { calls.push_back("screenshot"); }
     void set_level(PanelControl s, int percent) override {
         calls.push_back("level " + std::to_string(static_cast<int>(s)) + " " + std::to_string(percent));
     }
@@ -65,8 +66,8 @@ TEST_F(DesktopInputTest, TheStylusIsHeldUntilReleased) {
 }
 
 // A button pressed with the mouse or a key goes at once and shows held until that release;
-// sliding onto the screen meanwhile is no stylus; the mains switch toggles on a press; the
-// bare body and the log do nothing.
+// sliding onto the screen meanwhile is no stylus; the mains switch and the screenshot button
+// act on a press; the bare body and the log do nothing.
 TEST_F(DesktopInputTest, ButtonsKeysAndTheMainsSwitchGoAtOnce) {
     input.mouse_down(layout.body.app_key(DeviceButton::App3).centre);
     EXPECT_EQ(input.held_button(), DeviceButton::App3);
@@ -83,13 +84,14 @@ TEST_F(DesktopInputTest, ButtonsKeysAndTheMainsSwitchGoAtOnce) {
     input.release_all(on_screen(1, 1));
     EXPECT_FALSE(input.held_button());
     for (Point idle : {Point{layout.body.body().x + 4, layout.body.body().bottom() - 4}, middle_of(layout.panel.log()),
-                       middle_of(layout.panel.control(PanelControl::Mains))}) {
+                       middle_of(layout.panel.control(PanelControl::Mains)),
+                       middle_of(layout.panel.control(PanelControl::Screenshot))}) {
         input.mouse_down(idle);
         EXPECT_FALSE(input.mouse_held());
         input.mouse_up(idle);
     }
     EXPECT_EQ(device.calls, (Calls{Recorder::pressed(DeviceButton::App3), Recorder::pressed(DeviceButton::Up),
-                                   Recorder::pressed(DeviceButton::Left), "mains"}));
+                                   Recorder::pressed(DeviceButton::Left), "mains", "screenshot"}));
 }
 
 TEST_F(DesktopInputTest, SliderShowsItsValueWhileDraggedAndSetsItOnceOnRelease) {

@@ -57,7 +57,7 @@ TEST_F(HardwareKeys, OtherwiseTheShellRunsTheAssignedCommandAndOtherKeysGoToTheF
     host().key(VK_APP1);
     host().key(VK_APP5);
     EXPECT_EQ(g_keys, (std::vector<WPARAM>{VK_UP, VK_RETURN}));
-    EXPECT_EQ(events("hardware-key").size(), 2u);
+    EXPECT_EQ(events("hardware-key").size(), 4u);
     EXPECT_EQ(routed_to(), "shell");
     EXPECT_EQ(started(), (std::vector<std::string>{"\\Windows\\calendar.exe", "\\Windows\\notes.exe"}));
     EXPECT_EQ(events("shell-execute")[0].text("file"), "\"\\Windows\\Start Menu\\Calendar.lnk\"");

@@ -62,5 +62,21 @@ TEST_F(ScriptActions, OpenDeviceSettingsAndPower) {
     EXPECT_EQ(power[1].text("state"), "on");
 }
 
+// Every key on the device's body is logged with where it went: the direction pad and the
+// action button to the program in front (nowhere without one), the application keys to the
+// shell's commands, the power button to the shell; while the device is off, nowhere.
+TEST_F(ScriptActions, EveryDeviceKeyIsLoggedWithWhereItWent) {
+    EXPECT_EQ(run("key up\nkey app1\nkey down\nkey left\nkey right\nkey action\nkey app2\nkey app3\nkey app4\n"
+                  "key app5\nkey power\nkey app1\nkey power\n"), "");
+    EXPECT_EQ(run("key power2\n"), "s.txt:1: unknown key 'power2'");
+    std::vector<std::string> logged;
+    for (const auto& key : events("hardware-key")) logged.push_back(key.text("key") + " " + key.text("to"));
+    EXPECT_EQ(logged, (std::vector<std::string>{"up nowhere", "app1 shell", "down program", "left program",
+                                                "right program", "action program", "app2 shell", "app3 shell",
+                                                "app4 shell", "app5 shell", "power shell", "app1 nowhere",
+                                                "power shell"}));
+    EXPECT_EQ(events("power").size(), 2u);
+}
+
 }  // namespace
 }  // namespace shell_test

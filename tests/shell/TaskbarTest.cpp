@@ -3,6 +3,8 @@
 
 #include <aygshell.h>
 
+#include <algorithm>
+
 #include "support/TestWindow.h"
 
 namespace shell_test {
@@ -59,6 +61,31 @@ TEST_F(Taskbar, TheForegroundWindowHidesAndShowsTheTaskbarItsStartIconAndInputBu
     expect_shown(false, true, true);
     EXPECT_TRUE(full_screen(g_window, SHFS_SHOWTASKBAR));
     expect_shown(true, true, true);
+}
+
+// The Start logo opens the Start menu (not while the start icon is hidden): a folder opens
+// beside it, a shortcut there is opened through the shell and closes the menus, and a tap
+// outside closes them.
+TEST_F(Taskbar, TheStartLogoOpensTheStartMenu) {
+    const auto menu_ends = [&] {
+        const auto exits = events("process-exit");
+        return std::count_if(exits.begin(), exits.end(),
+                             [](const emu::Event& exit) { return exit.text("path") == "\\Windows\\shell32.exe"; });
+    };
+    EXPECT_TRUE(full_screen(g_window, SHFS_HIDESTARTICON));
+    host().tap(kStartFlag.x, kStartFlag.y);
+    EXPECT_TRUE(started().empty());
+    EXPECT_TRUE(full_screen(g_window, SHFS_SHOWSTARTICON));
+    host().tap(kStartFlag.x, kStartFlag.y);
+    host().tap(20, 97);   // Games, the fourth item
+    host().tap(160, 97);  // beside it, its first item: Bubbles
+    EXPECT_EQ(started(), (std::vector<std::string>{"\\Windows\\shell32.exe", "\\Windows\\bubble.exe"}));
+    EXPECT_EQ(events("shell-execute").back().text("file"), "\\Windows\\Start Menu\\Games\\Bubbles.lnk");
+    EXPECT_EQ(menu_ends(), 1);
+    host().tap(kStartFlag.x, kStartFlag.y);
+    host().tap(200, 60);
+    EXPECT_EQ(menu_ends(), 2);
+    EXPECT_EQ(started().size(), 3u);
 }
 
 TEST_F(Taskbar, TheTimeMovesOnWithTheDevicesClock) {
