@@ -151,7 +151,7 @@ TEST_F(MessageBoxes, LongTextIsWrappedInsideTheBoxAndTheBoxStaysInTheWorkArea) {
     answer = kUnanswered;
     device.run([this] {
         std::wstring text;
-        for (int i = 0; i < 60; ++i) text += L"word ";
+        for (int i = 0; i < 300; ++i) text += L"word ";
         text += L"\nAnUnbrokenWordMuchTooLongToFitOnOneLineOfTheBoxAtAll";
         answer = MessageBox(nullptr, text.c_str(), L"Long", MB_OK);
     });
