@@ -28,6 +28,8 @@ TEST(RegistryEncoding, ValidUtf8ComesBackByteForByteAndOtherBytesAsTheCodePage) 
         {"code page punctuation", "\"\x80\x96\x85\"", L"\u20ac\u2013\u2026", "\"\xe2\x82\xac\xe2\x80\x93\xe2\x80\xa6\""},
         {"a sequence cut short", "\"\xc3\"", L"\u00c3", "\"\xc3\x83\""},
         {"an overlong form", "\"\xc0\xaf!\"", L"\u00c0\u00af!", "\"\xc3\x80\xc2\xaf!\""},
+        {"a three-byte overlong form", "\"\xe0\x80\xaf!\"", L"\u00e0\u20ac\u00af!",
+         "\"\xc3\xa0\xe2\x82\xac\xc2\xaf!\""},
         {"a surrogate", "\"\xed\xa0\x80x\"", L"\u00ed\u00a0\u20acx", "\"\xc3\xad\xc2\xa0\xe2\x82\xacx\""},
     };
     for (const auto& c : cases) {
