@@ -13,41 +13,22 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include <windows.h>
-
-#include "files/FileSystem.h"
-#include "kernel/Device.h"
-#include "support/TempDir.h"
+#include "FilesFixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class SpecialEntries : public ::testing::Test {
+// The file-system test device with the folders these entries sit in.
+class SpecialEntries : public FilesTest {
 protected:
-    test::TempDir image;
-    emu::Device device{image.path(), emu::Clock::Mode::Virtual};
-    emu::DeviceBinding binding{device};
-
     void SetUp() override {
-        device.files = std::make_shared<emu::FileSystem>(device);
-        fs::create_directories(image.path() / "Windows/Start Menu");
-        fs::create_directories(image.path() / "My Documents");
-    }
-
-    std::vector<std::wstring> listing(const std::wstring& folder) {
-        std::vector<std::wstring> names;
-        WIN32_FIND_DATA entry;
-        HANDLE search = FindFirstFile((folder + L"\\*.*").c_str(), &entry);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do names.push_back(entry.cFileName);
-        while (FindNextFile(search, &entry));
-        FindClose(search);
-        return names;
+        FilesTest::SetUp();
+        fs::create_directories(host("Windows/Start Menu"));
+        fs::create_directories(host("My Documents"));
     }
 };
 
@@ -62,9 +43,9 @@ TEST_F(SpecialEntries, LinksBackToAFolderOfTheirOwnPathAreNeitherListedNorEntere
     fs::create_directory_symlink("missing", image.path() / "My Documents/Dangling");
     fs::create_directory_symlink("../Windows", image.path() / "My Documents/Windows");
 
-    EXPECT_EQ(listing(L"\\Windows\\Start Menu"), (std::vector<std::wstring>{L"Documents", L"Notes.lnk"}));
-    EXPECT_EQ(listing(L"\\Windows\\Start Menu\\Documents"), std::vector<std::wstring>{});
-    EXPECT_EQ(listing(L"\\My Documents"), (std::vector<std::wstring>{L"Windows"}));
+    EXPECT_EQ(names_found(L"\\Windows\\Start Menu\\*.*"), (std::vector<std::wstring>{L"Documents", L"Notes.lnk"}));
+    EXPECT_EQ(names_found(L"\\Windows\\Start Menu\\Documents\\*.*"), std::vector<std::wstring>{});
+    EXPECT_EQ(names_found(L"\\My Documents\\*.*"), (std::vector<std::wstring>{L"Windows"}));
     for (auto loop : {L"\\Windows\\Start Menu\\S1", L"\\Windows\\Start Menu\\Up\\Start Menu",
                       L"\\Windows\\Start Menu\\Root", L"\\Windows\\Start Menu\\Documents\\Windows"}) {
         EXPECT_EQ(GetFileAttributes(loop), INVALID_FILE_ATTRIBUTES) << loop;
@@ -113,7 +94,7 @@ TEST_F(SpecialEntries, OnlyRegularFilesOpenAsFiles) {
 
 TEST_F(SpecialEntries, NamesThatAreNotUtf8ReadAsTheCodePageAndLogAsValidJson) {
     std::ofstream(image.path() / "My Documents/Caf\xe9 \x80.txt") << "menu";
-    EXPECT_EQ(listing(L"\\My Documents"), std::vector<std::wstring>{L"Caf\u00e9 \u20ac.txt"});
+    EXPECT_EQ(names_found(L"\\My Documents\\*.*"), std::vector<std::wstring>{L"Caf\u00e9 \u20ac.txt"});
     FILE* file = _wfopen(L"\\My Documents\\caf\u00e9 \u20ac.txt", L"r");
     ASSERT_NE(file, nullptr);
     fclose(file);

@@ -1,6 +1,8 @@
-// Script actions of the shell and the device settings.
+// Script actions of the shell and the device settings, and power off and on as a script
+// drives them: off, the screen is dark and takes no input; on, it shows the same screen.
 #include "ShellTest.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include <notify.h>
@@ -76,6 +78,22 @@ TEST_F(ScriptActions, EveryDeviceKeyIsLoggedWithWhereItWent) {
                                                 "app4 shell", "app5 shell", "power shell", "app1 nowhere",
                                                 "power shell"}));
     EXPECT_EQ(events("power").size(), 2u);
+}
+
+TEST_F(ScriptActions, PowerOffDarkensTheScreenAndDropsInputAndOnShowsTheSameScreenAgain) {
+    const auto tap_ok = "tap " + std::to_string(kOkButton.x) + " " + std::to_string(kOkButton.y) + "\n";
+    ASSERT_EQ(run("open \\Windows\\calc.exe\n"), "");
+    const auto before = host().screen();
+    ASSERT_TRUE(std::any_of(before.begin(), before.end(), [](std::uint32_t pixel) { return pixel != 0; }));
+    ASSERT_EQ(run("power off\n" + tap_ok + "key app1\n"), "");
+    const auto dark = host().screen();
+    EXPECT_TRUE(std::all_of(dark.begin(), dark.end(), [](std::uint32_t pixel) { return pixel == 0; }));
+    EXPECT_NE(program_window(L"Calculator"), nullptr) << "the tap on OK was dropped";
+    EXPECT_EQ(started(), std::vector<std::string>{"\\Windows\\calc.exe"}) << "the key ran nothing";
+    ASSERT_EQ(run("power on\n"), "");
+    EXPECT_EQ(host().screen(), before);
+    ASSERT_EQ(run(tap_ok), "");
+    EXPECT_EQ(program_window(L"Calculator"), nullptr);
 }
 
 }  // namespace
