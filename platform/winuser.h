@@ -98,6 +98,7 @@ typedef LRESULT (CALLBACK *WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 #define SWP_FRAMECHANGED 0x0020
 #define SWP_SHOWWINDOW 0x0040
 #define SWP_HIDEWINDOW 0x0080
+#define SWP_NOCOPYBITS 0x0100
 
 // PeekMessage.
 #define PM_NOREMOVE 0x0000
@@ -259,6 +260,14 @@ HWND WINAPI GetCapture(void);
 HWND WINAPI WindowFromPoint(POINT Point);
 DWORD WINAPI GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId);
 int WINAPI GetSystemMetrics(int nIndex);
+
+// Synthesised stylus input, routed as a real press would be; absolute positions are in
+// 1/65536ths of the screen's width and height.
+#define MOUSEEVENTF_MOVE 0x0001
+#define MOUSEEVENTF_LEFTDOWN 0x0002
+#define MOUSEEVENTF_LEFTUP 0x0004
+#define MOUSEEVENTF_ABSOLUTE 0x8000
+void WINAPI mouse_event(DWORD dwFlags, DWORD dx, DWORD dy, DWORD dwData, ULONG_PTR dwExtraInfo);
 BOOL WINAPI SystemParametersInfoW(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWinIni);
 #define SystemParametersInfo SystemParametersInfoW
 

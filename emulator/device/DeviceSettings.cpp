@@ -1,11 +1,11 @@
 #include "device/DeviceSettings.h"
 
 #include <charconv>
-#include <fstream>
+#include <cstdio>
 #include <optional>
-#include <sstream>
 
 #include "kernel/EventLog.h"
+#include "kernel/KeptFile.h"
 
 namespace emu {
 
@@ -107,18 +107,29 @@ bool parse_device_settings(std::string_view text, DeviceSettings& settings, std:
     return true;
 }
 
+std::string format_device_settings(const DeviceSettings& settings) {
+    const char* ac = settings.ac_line == AcLine::Online    ? "on"
+                     : settings.ac_line == AcLine::Offline ? "off"
+                                                           : "unknown";
+    const auto battery = settings.battery_percent == BATTERY_PERCENTAGE_UNKNOWN
+                             ? std::string("unknown")
+                             : std::to_string(settings.battery_percent);
+    char language[8];
+    std::snprintf(language, sizeof language, "0x%04x", static_cast<unsigned>(settings.language));
+    return "# What the device reports about itself, as its owner last set it.\n"
+           "ac=" + std::string(ac) + "\nbattery=" + battery + "\nmemory=" + std::to_string(settings.memory_load) +
+           "\nstore_size=" + std::to_string(settings.store_size) + "\nstore_free=" +
+           std::to_string(settings.store_free) + "\noem=" + utf8(settings.oem_info) + "\nlanguage=" + language + "\n";
+}
+
+bool save_device_settings(const std::filesystem::path& image_root, const DeviceSettings& settings, EventLog& log) {
+    return save_kept_file(image_root / ".device" / kSettingsFileName, format_device_settings(settings), log);
+}
+
 bool load_device_settings(const std::filesystem::path& image_root, DeviceSettings& settings, std::string& error) {
-    const auto path = image_root / ".device" / kSettingsFileName;
-    std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) return true;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot read " + path.string();
-        return false;
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return parse_device_settings(text.str(), settings, error);
+    const auto content = read_kept_file(image_root / ".device" / kSettingsFileName);
+    error = content.error;
+    return error.empty() && parse_device_settings(content.bytes, settings, error);
 }
 
 }  // namespace emu

@@ -33,6 +33,28 @@ void Gdi::fill_screen(const Region& area, COLORREF colour) {
     Canvas(*screen_, POINT{0, 0}, area.rects()).fill(screen_->bounds(), pixel_of(colour));
 }
 
+void Gdi::move_screen_pixels(const Region& destination, POINT by) {
+    if (destination.empty()) return;
+    // The source and the destination may overlap: the pixels are read before any is written.
+    RECT source = destination.bounds();
+    source = rect_intersection(RECT{source.left - by.x, source.top - by.y, source.right - by.x, source.bottom - by.y},
+                               screen_->bounds());
+    const int width = source.right - source.left;
+    std::vector<std::uint32_t> saved;
+    saved.reserve(static_cast<std::size_t>(width) * (source.bottom - source.top));
+    for (int y = source.top; y < source.bottom; ++y)
+        saved.insert(saved.end(), screen_->row(y) + source.left, screen_->row(y) + source.right);
+    const RECT reachable{source.left + by.x, source.top + by.y, source.right + by.x, source.bottom + by.y};
+    for (const RECT& piece : destination.rects()) {
+        const RECT target = rect_intersection(piece, reachable);
+        for (int y = target.top; y < target.bottom; ++y) {
+            auto from = saved.begin() + static_cast<std::ptrdiff_t>(y - by.y - source.top) * width +
+                        (target.left - by.x - source.left);
+            std::copy(from, from + (target.right - target.left), screen_->row(y) + target.left);
+        }
+    }
+}
+
 HICON Gdi::create_icon(int width, int height, std::vector<std::uint32_t> argb) {
     if (width <= 0 || height <= 0 || argb.size() != static_cast<std::size_t>(width) * height) return nullptr;
     return add_icon(std::make_shared<const Icon>(width, height, std::move(argb)));

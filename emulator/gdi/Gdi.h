@@ -53,6 +53,8 @@ public:
     DeviceContext* dc(HDC handle) const { return dcs_.get(handle); }
 
     void fill_screen(const Region& area, COLORREF colour);
+    // Copies the screen pixels that end up in `destination` from where they are, `by` away.
+    void move_screen_pixels(const Region& destination, POINT by);
     HICON create_icon(int width, int height, std::vector<std::uint32_t> argb);
     HICON add_icon(std::shared_ptr<const Icon> icon) { return static_cast<HICON>(icons.add(std::move(icon))); }
 

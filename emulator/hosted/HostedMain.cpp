@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <span>
 
 #include <windows.h>
 
@@ -11,6 +12,9 @@
 #include "host/TemporaryFolder.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR command_line, int show);
+
+// The program's icons; a program built with RESOURCES (cmake/Win32Program.cmake) defines its own.
+__attribute__((weak)) std::span<const emu::ResourceBlob> hosted_program_resources() { return {}; }
 
 int main(int, char** argv) {
     auto name = std::filesystem::path(argv[0]).filename().wstring();
@@ -22,12 +26,14 @@ int main(int, char** argv) {
         std::cerr << argv[0] << ": " << error << "\n";
         return 1;
     }
-    host->install(path, &WinMain);
+    host->install(path, &WinMain, hosted_program_resources());
+    // The program may start itself again; its exit code is that of the first process.
+    auto first = host->inspect([](emu::Device& device) { return device.processes().size(); });
     host->start(path);
     if (!host->wait_for_exit(3600 * 1000, emu::DeviceHost::OpenBoxes::AnswerWithDefault)) {
         std::cerr << argv[0] << ": the program did not end\n";
         return 1;
     }
     std::fflush(stdout);
-    return host->exit_code(path).value_or(1);
+    return host->inspect([&](emu::Device& device) { return device.processes().at(first)->exit_code; });
 }

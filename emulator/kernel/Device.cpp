@@ -14,7 +14,7 @@ void bind_current_device(Device* device) { t_device = device; }
 bool same_name(std::wstring_view a, std::wstring_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::towlower(a[i]) != std::towlower(b[i])) return false;
+        if (a[i] != b[i] && std::towlower(a[i]) != std::towlower(b[i])) return false;
     return true;
 }
 

@@ -4,9 +4,11 @@
 
 namespace emu {
 
-// Where a device thread waits to be given the CPU: a binary semaphore. Not
-// std::binary_semaphore, whose wait the web build's C++ library implements by polling,
-// which would keep an idle device busy; a condition variable sleeps on every platform.
+// A one-slot signal a device thread sleeps on until it is handed the CPU. It sleeps in the
+// kernel at once: std::binary_semaphore first spins and calls sched_yield, and on a busy
+// host a yielding thread queues behind other programs' time slices, so that a hand-over
+// between two device threads (a send to another thread's window) took milliseconds instead
+// of microseconds. A sleeping thread is woken ahead of them.
 class WakeSignal {
 public:
     void release() {

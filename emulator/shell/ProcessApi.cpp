@@ -1,4 +1,5 @@
-// CreateProcess: starts an installed module or a built-in program as a new process.
+// CreateProcess: starts an installed module or a built-in program as a new process;
+// GetExitCodeProcess: how it ended.
 #include <winbase.h>
 #include <winerror.h>
 
@@ -39,5 +40,16 @@ extern "C" BOOL WINAPI CreateProcessW(LPCWSTR pszImageName, LPWSTR pszCmdLine, L
         return FALSE;
     }
     if (pProcInfo) describe(*device, *launch.process, *pProcInfo);
+    return TRUE;
+}
+
+extern "C" BOOL WINAPI GetExitCodeProcess(HANDLE hProcess, LPDWORD lpExitCode) {
+    Device* device = current_device();
+    auto object = device ? device->objects.handles.get(hProcess) : nullptr;
+    if (!object || object->kind != KernelObject::Kind::Process || !lpExitCode) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    *lpExitCode = object->process->ended ? static_cast<DWORD>(object->process->exit_code) : STILL_ACTIVE;
     return TRUE;
 }

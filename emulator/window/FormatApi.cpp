@@ -1,5 +1,6 @@
-// wsprintf with the platform's rules: %s is a wide string, %S a narrow one, and the
-// output stops at 1024 characters including the terminator.
+// wsprintf with the platform's rules: %s is a wide string, %S a narrow one, %l takes a
+// LONG or DWORD (32 bits on every Win32, whatever the host's long), and the output stops at
+// 1024 characters including the terminator.
 #include <cstdarg>
 #include <cstdio>
 #include <string>
@@ -72,13 +73,13 @@ std::wstring format(const wchar_t* f, va_list args) {
         switch (kind) {
         case L'd':
         case L'i': {
-            long v = conversion.size == 'l' ? va_arg(args, long) : va_arg(args, int);
+            long v = va_arg(args, LONG);
             pad(out, number(v < 0 ? 0UL - static_cast<unsigned long>(v) : static_cast<unsigned long>(v), 10, false, v < 0, conversion), conversion);
             break;
         }
-        case L'u': pad(out, number(conversion.size == 'l' ? va_arg(args, unsigned long) : va_arg(args, unsigned), 10, false, false, conversion), conversion); break;
+        case L'u': pad(out, number(va_arg(args, DWORD), 10, false, false, conversion), conversion); break;
         case L'x':
-        case L'X': pad(out, number(conversion.size == 'l' ? va_arg(args, unsigned long) : va_arg(args, unsigned), 16, kind == L'X', false, conversion), conversion); break;
+        case L'X': pad(out, number(va_arg(args, DWORD), 16, kind == L'X', false, conversion), conversion); break;
         case L'c': pad(out, std::wstring(1, static_cast<wchar_t>(va_arg(args, int))), conversion); break;
         case L'C': pad(out, std::wstring(1, static_cast<wchar_t>(static_cast<unsigned char>(va_arg(args, int)))), conversion); break;
         case L's':

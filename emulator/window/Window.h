@@ -10,8 +10,11 @@
 namespace emu {
 
 class DeviceThread;
+struct Process;
 
+// A window class belongs to the process that registered it (null: a host thread's).
 struct WindowClass {
+    const Process* owner = nullptr;
     std::wstring name;
     ATOM atom = 0;
     UINT style = 0;

@@ -36,10 +36,11 @@ BOOL WINAPI ShowWindow(HWND handle, int command) {
     return window && window_manager()->show(*window, command);
 }
 
-BOOL WINAPI MoveWindow(HWND handle, int x, int y, int width, int height, BOOL repaint) {
+// Windows CE ignores the repaint flag: what a move exposes is always painted.
+BOOL WINAPI MoveWindow(HWND handle, int x, int y, int width, int height, BOOL) {
     auto window = window_of(handle);
     if (!window) return FALSE;
-    window_manager()->move(*window, RECT{x, y, x + width, y + height}, repaint != FALSE);
+    window_manager()->move(*window, RECT{x, y, x + width, y + height}, 0);
     return TRUE;
 }
 
@@ -50,7 +51,7 @@ BOOL WINAPI SetWindowPos(HWND handle, HWND insert_after, int x, int y, int cx, i
     RECT rect = window->rect;
     if (!(flags & SWP_NOMOVE)) rect = {x, y, x + (rect.right - rect.left), y + (rect.bottom - rect.top)};
     if (!(flags & SWP_NOSIZE)) rect.right = rect.left + cx, rect.bottom = rect.top + cy;
-    manager->move(*window, rect, !(flags & SWP_NOREDRAW));
+    manager->move(*window, rect, flags & (SWP_NOCOPYBITS | SWP_NOREDRAW));
     if (!(flags & SWP_NOZORDER) && (insert_after == HWND_TOP || insert_after == HWND_TOPMOST))
         manager->raise(*window, insert_after == HWND_TOPMOST);
     if (flags & SWP_SHOWWINDOW) manager->show(*window, SW_SHOWNA);

@@ -11,6 +11,11 @@ namespace {
 
 bool is_atom(LPCWSTR name) { return IS_INTRESOURCE(name); }
 
+const Process* calling_process() {
+    auto thread = Scheduler::current();
+    return thread ? thread->process : nullptr;
+}
+
 bool class_matches(const WindowClass& c, LPCWSTR name_or_atom) {
     if (is_atom(name_or_atom)) return c.atom == static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name_or_atom));
     return same_name(c.name, name_or_atom);
@@ -36,6 +41,7 @@ ATOM WindowManager::register_class(const WNDCLASSW& wc) {
         return 0;
     }
     auto c = std::make_shared<WindowClass>();
+    c->owner = calling_process();
     c->name = wc.lpszClassName;
     c->atom = next_atom_++;
     c->style = wc.style;
@@ -47,8 +53,9 @@ ATOM WindowManager::register_class(const WNDCLASSW& wc) {
 }
 
 bool WindowManager::unregister_class(LPCWSTR name_or_atom) {
+    auto owner = calling_process();
     auto it = std::find_if(classes_.begin(), classes_.end(),
-                           [&](const auto& c) { return class_matches(*c, name_or_atom); });
+                           [&](const auto& c) { return c->owner == owner && class_matches(*c, name_or_atom); });
     if (it == classes_.end()) {
         SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
         return false;
@@ -62,8 +69,9 @@ bool WindowManager::unregister_class(LPCWSTR name_or_atom) {
 }
 
 std::shared_ptr<WindowClass> WindowManager::find_class(LPCWSTR name_or_atom) const {
+    auto owner = calling_process();
     for (const auto& c : classes_)
-        if (class_matches(*c, name_or_atom)) return c;
+        if (c->owner == owner && class_matches(*c, name_or_atom)) return c;
     return nullptr;
 }
 
@@ -99,14 +107,17 @@ HWND WindowManager::create(const CREATESTRUCTW& cs, LPCWSTR class_name) {
     }
     created->handle = static_cast<HWND>(windows_.add(created));
     window_class->live_windows++;
+    // A new top-level window comes in front of the others (behind topmost ones); a new
+    // child goes behind its siblings, so that the first child created is the topmost.
     auto& list = siblings(*created);
     auto first_plain = std::find_if(list.begin(), list.end(), [](Window* w) { return !w->topmost; });
-    list.insert(created->topmost ? list.begin() : first_plain, created.get());
+    list.insert(parent ? list.end() : created->topmost ? list.begin() : first_plain, created.get());
 
     CREATESTRUCTW create_args = cs;
     create_args.lpszClass = class_name;
+    // A window that refuses its WM_CREATE goes without a WM_DESTROY.
     if (call(*created, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create_args)) == -1) {
-        destroy(*created);
+        destroy_tree(*created, false);
         return nullptr;
     }
     if (cs.style & WS_VISIBLE) show(*created, SW_SHOW);
@@ -119,6 +130,8 @@ bool WindowManager::destroy(Window& window) {
         SetLastError(ERROR_ACCESS_DENIED);
         return false;
     }
+    // The focus leaves a window that goes for its parent, or for none.
+    if (focus_within(window)) set_focus(window.parent);
     destroy_tree(window, true);
     return true;
 }
@@ -134,15 +147,15 @@ void WindowManager::destroy_tree(Window& window, bool send_messages) {
     if (send_messages) call(window, WM_DESTROY, 0, 0);
     auto children = window.children;
     for (auto child : children) destroy_tree(*child, send_messages);
-    forget(window);
+    forget(window, send_messages);
 }
 
-void WindowManager::forget(Window& window) {
+void WindowManager::forget(Window& window, bool send_messages) {
     if (capture_ == window.handle) capture_ = nullptr;
     if (focus_ == window.handle) focus_ = nullptr;
     auto& list = siblings(window);
     list.erase(std::remove(list.begin(), list.end(), &window), list.end());
-    if (foreground_ == window.handle) activate_next();
+    if (foreground_ == window.handle) activate_next(send_messages);
     window.window_class->live_windows--;
     if (window.thread) {
         auto& posted = queue(*window.thread).posted;
@@ -160,7 +173,7 @@ bool WindowManager::show(Window& window, int command) {
         auto area = exposed_area(window);
         window.visible = false;
         invalidate_screen(area);
-        if (foreground_ == window.handle) activate_next();
+        if (foreground_ == window.handle) activate_next(true);
         return true;
     }
     if (!was_visible) {
@@ -170,18 +183,6 @@ bool WindowManager::show(Window& window, int command) {
     bool activate = command != SW_SHOWNA && command != SW_SHOWNOACTIVATE && command != SW_MINIMIZE;
     if (!window.parent && activate) set_foreground(&window);
     return was_visible;
-}
-
-void WindowManager::move(Window& window, const RECT& rect, bool repaint) {
-    if (rect.left == window.rect.left && rect.top == window.rect.top && rect.right == window.rect.right &&
-        rect.bottom == window.rect.bottom)
-        return;
-    auto before = exposed_area(window);
-    window.rect = rect;
-    auto after = exposed_area(window);
-    before.subtract(after);
-    invalidate_screen(before);
-    if (repaint) invalidate_screen(after);
 }
 
 void WindowManager::raise(Window& window, bool topmost) {
@@ -220,12 +221,19 @@ void WindowManager::set_foreground(Window* window) {
     if (!window) return;
     raise(*window, false);
     foreground_ = window->handle;
-    if (!focus() || focus()->thread != window->thread) set_focus(window);
+    if (!focus_within(*window)) set_focus(window);
     if (foreground_changed) foreground_changed();
 }
 
-// The foreground passes to the topmost visible top-level window other than the current one.
-void WindowManager::activate_next() {
+bool WindowManager::focus_within(const Window& window) const {
+    for (auto w = focus(); w; w = w->parent)
+        if (w == &window) return true;
+    return false;
+}
+
+// The foreground, and the focus with it, pass to the topmost visible top-level window other
+// than the current one; without messages while a thread's windows go at its end.
+void WindowManager::activate_next(bool send_messages) {
     Window* next = nullptr;
     for (auto w : top_level_)
         if (w->visible && w->handle != foreground_ && !w->destroying) {
@@ -233,6 +241,10 @@ void WindowManager::activate_next() {
             break;
         }
     foreground_ = next ? next->handle : nullptr;
+    if (next && !focus_within(*next)) {
+        if (send_messages) set_focus(next);
+        else focus_ = next->handle;
+    }
     if (foreground_changed) foreground_changed();
 }
 
@@ -260,6 +272,12 @@ void WindowManager::thread_exited(DeviceThread& thread) {
     auto& q = queue(thread);
     for (auto& sent : q.sent) sent->done = true;
     queues_.erase(thread.id);
+    release_classes_of_ended_processes();
+}
+
+// A process that has ended leaves no classes behind, once its last window has gone.
+void WindowManager::release_classes_of_ended_processes() {
+    std::erase_if(classes_, [](const auto& c) { return c->owner && c->owner->ended && c->live_windows == 0; });
 }
 
 void WindowManager::thread_stopped(DeviceThread& thread) {

@@ -28,7 +28,7 @@ public:
 
     explicit WindowManager(Device& device);
 
-    // Classes.
+    // Classes, each the calling process's own: another process may register the same name.
     ATOM register_class(const WNDCLASSW& wc);
     bool unregister_class(LPCWSTR name_or_atom);
     std::shared_ptr<WindowClass> find_class(LPCWSTR name_or_atom) const;
@@ -38,7 +38,9 @@ public:
     HWND create(const CREATESTRUCTW& cs, LPCWSTR class_name);
     bool destroy(Window& window);
     bool show(Window& window, int command);
-    void move(Window& window, const RECT& rect, bool repaint);
+    // Moves and sizes a window as Windows CE does; `flags` may hold SWP_NOCOPYBITS and
+    // SWP_NOREDRAW.
+    void move(Window& window, const RECT& rect, UINT flags);
     void raise(Window& window, bool topmost);
     Window* find_top_level(LPCWSTR class_name, LPCWSTR title) const;
     const std::vector<Window*>& top_level() const { return top_level_; }
@@ -79,13 +81,22 @@ public:
     bool take_message(DeviceThread& thread, MSG& message, HWND filter, UINT first, UINT last, bool remove);
     bool has_work(const DeviceThread& thread) const;
 
-    // Input from the host, dropped while `accepts_input` is false (the device is off).
+    // Input from the host, dropped while `accepts_input` is false (the device is off). A press
+    // on a window brings its top-level window to the foreground.
     void stylus(UINT message, POINT screen);
+    POINT stylus_position() const { return stylus_position_; }
     void key(UINT virtual_key, bool down);
+    // The window a key that no filter took goes to: the focus window, else the foreground
+    // window; null when there is none to take it.
+    Window* key_target() const;
     bool accepts_input = true;
-    // Decides where a key goes before the focus window gets it (the shell and GAPI
-    // install one); answers true when it has taken the key.
+    // Decides where a key goes before the focus window gets it (the shell installs one),
+    // also while input is dropped, so that it can say where the key went; answers true
+    // when it has taken the key.
     std::function<bool(UINT virtual_key, bool down)> key_filter;
+    // Called for a stylus press that no window takes: the desktop's own (the shell's
+    // taskbar) is under it.
+    std::function<void(POINT screen)> desktop_pressed;
     // The process that opened GAPI input, if any: its foreground window gets the hardware keys.
     Process* input_owner = nullptr;
 
@@ -93,11 +104,14 @@ private:
     std::vector<Window*>& siblings(const Window& window);
     const std::vector<Window*>& siblings(const Window& window) const;
     Region exposed_area(const Window& window) const;
+    Region valid_area(const Window& window) const;
     void paint_borders(const Region& area);
     void destroy_tree(Window& window, bool send_messages);
-    void forget(Window& window);
-    void activate_next();
+    void forget(Window& window, bool send_messages);
+    void activate_next(bool send_messages);
+    bool focus_within(const Window& window) const;  // the focus window is it or inside it
     void thread_exited(DeviceThread& thread);
+    void release_classes_of_ended_processes();
     void thread_stopped(DeviceThread& thread);
     bool matches(const MSG& message, HWND filter, UINT first, UINT last) const;
 
@@ -109,6 +123,7 @@ private:
     HWND foreground_ = nullptr;
     HWND focus_ = nullptr;
     HWND capture_ = nullptr;
+    POINT stylus_position_{0, 0};
     ATOM next_atom_ = 0xC000;
 };
 

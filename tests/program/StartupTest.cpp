@@ -31,18 +31,18 @@ TEST_F(Startup, ASecondStartBringsTheRunningBarBackAndEndsAtOnce) {
     }));
 }
 
-TEST_F(Startup, AFailedClassRegistrationIsReportedToTheDebuggerAndEndsTheProgram) {
-    device.run([] {
+TEST_F(Startup, ABarClassThatCannotBeRegisteredIsReportedAndEndsTheProgram) {
+    const HINSTANCE instance = device.instance_with(tesselink_resources());
+    int code = -1;
+    device.run([&] {  // the class is taken in the process the program then runs in
         WNDCLASS wc = {};
         wc.lpfnWndProc = DefWindowProc;
+        wc.hInstance = instance;
         wc.lpszClassName = L"Tesselink";
         RegisterClass(&wc);
+        code = WinMain(instance, nullptr, nullptr, SW_SHOW);
     });
-    ASSERT_TRUE(device.start());
-    EXPECT_TRUE(device.host().wait_for_exit());
-    EXPECT_EQ(device.host().exit_code(test::ProgramDevice::kPath), 0);
-    auto debug = device.device().log.events("debug");
-    ASSERT_EQ(debug.size(), 1u);
-    EXPECT_EQ(debug[0].text("text"), "RegisterClass Failed: Tesselink\n");
+    EXPECT_EQ(code, 0);
     EXPECT_EQ(device.bar(), nullptr);
+    EXPECT_EQ(device.fields("debug", "text"), std::vector<std::string>{"RegisterClass Failed: Tesselink\n"});
 }
