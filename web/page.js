@@ -265,11 +265,11 @@
       endDevice(true);
   });
 
-  // Closing the page ends the device in order, as closing the desktop window does: the
-  // page waits for it, then starts storing the folder.
+  // Closing the page ends the device in order, as closing the desktop window does. The
+  // page cannot wait for it (the device's threads need the page's thread to write their
+  // files), so the folder as it was when the page was hidden is what is sure to be kept.
   window.addEventListener('pagehide', () => {
-    if (!state.running || state.ended) return;
-    Module._tesselink_end_and_wait();
+    if (state.running && !state.ended) Module._tesselink_end(0);
   });
   document.addEventListener('visibilitychange', () => {
     if (document.visibilityState === 'hidden' && state.running) store();
@@ -331,7 +331,48 @@
 
   // ---- Starting the device.
 
-  window.tesselink = { state, screenPicture, end: () => endDevice(false), store };
+  // ---- For tests and the console.
+
+  // Where a pixel of the device's screen lies on the page, in CSS pixels: its centre.
+  function screenPointOnPage(x, y) {
+    const box = canvas.getBoundingClientRect();
+    const zoom = state.zoom;
+    return [box.left + (state.screen.x + x * zoom + zoom / 2) * box.width / canvas.width,
+            box.top + (state.screen.y + y * zoom + zoom / 2) * box.height / canvas.height];
+  }
+
+  // How many pixels of the screen differ from the picture at `url` (a PNG of 240 x 320).
+  async function differingPixels(url) {
+    const image = new Image();
+    image.src = url;
+    await image.decode();
+    const other = document.createElement('canvas');
+    other.width = image.width;
+    other.height = image.height;
+    const otherContext = other.getContext('2d');
+    otherContext.drawImage(image, 0, 0);
+    const expected = otherContext.getImageData(0, 0, image.width, image.height).data;
+    const shown = screenPicture();
+    if (shown.width !== image.width || shown.height !== image.height) return shown.width * shown.height;
+    const actual = shown.getContext('2d').getImageData(0, 0, shown.width, shown.height).data;
+    let differing = 0;
+    for (let i = 0; i < actual.length; i += 4)
+      if (actual[i] !== expected[i] || actual[i + 1] !== expected[i + 1] || actual[i + 2] !== expected[i + 2])
+        differing += 1;
+    return differing;
+  }
+
+  // A file of the device folder as text, null when there is none.
+  function readFile(path) {
+    try {
+      return Module.FS.readFile(path, { encoding: 'utf8' });
+    } catch {
+      return null;
+    }
+  }
+
+  window.tesselink = { state, screenPicture, end: () => endDevice(false), store, screenPointOnPage,
+                       differingPixels, readFile };
 
   if (!window.crossOriginIsolated) {
     showMessage('The device needs the page to be cross-origin isolated: serve it with scripts/serve-web.sh, ' +

@@ -7,7 +7,7 @@
 
 namespace emu::web {
 
-// The calls into the page's JavaScript (web/tesselink.js, `Module.page`). They run on
+// The calls into the page's JavaScript (web/page.js, `Module.page`). They run on
 // the page's main thread; each returns once the page has done it.
 class Page {
 public:

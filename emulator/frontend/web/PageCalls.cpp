@@ -1,9 +1,8 @@
-// The device interface the page's JavaScript calls (web/tesselink.js). Each call posts
-// to the front-end's thread and returns at once, so that the page never waits for the
-// device; only the page's end waits.
+// The device interface the page's JavaScript calls (web/page.js). Each call posts to the
+// front-end's thread and returns at once: the page's thread never waits for the device,
+// whose threads have the page's thread do their file system calls and drawing.
 #include <emscripten.h>
 
-#include "frontend/web/DeviceEnd.h"
 #include "frontend/web/PageInbox.h"
 
 using emu::web::PageMessage;
@@ -39,11 +38,5 @@ EMSCRIPTEN_KEEPALIVE void tesselink_lost_focus() { post(Kind::LostFocus); }
 // Ends the device in order (`reset` 0) or switches it off at once and restores the
 // built-in image (`reset` 1); the page hears of it through Module.page.deviceEnded.
 EMSCRIPTEN_KEEPALIVE void tesselink_end(int reset) { post(Kind::End, reset); }
-
-// The page is going away: ends the device in order and returns when it has ended.
-EMSCRIPTEN_KEEPALIVE void tesselink_end_and_wait() {
-    post(Kind::End, 0);
-    emu::web::device_end().wait();
-}
 
 }  // extern "C"

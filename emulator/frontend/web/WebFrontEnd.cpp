@@ -12,7 +12,7 @@ using Kind = PageMessage::Kind;
 WebFrontEnd::WebFrontEnd(DeviceHost& host, Page& page, PageInbox& inbox, int zoom)
     : host_(host), page_(page), inbox_(inbox) {
     host_.set_wake_listener([&inbox] { inbox.post({Kind::DeviceRan}); });
-    host_.device().log.set_listener([&inbox](const Event& event) {
+    log_listener_ = host_.device().log.add_listener([&inbox](const Event& event) {
         inbox.post({Kind::LogChanged});
         if (event.name == "beep") inbox.post({Kind::Beep});
     });
@@ -21,7 +21,7 @@ WebFrontEnd::WebFrontEnd(DeviceHost& host, Page& page, PageInbox& inbox, int zoo
 
 WebFrontEnd::~WebFrontEnd() {
     host_.set_wake_listener(nullptr);
-    host_.device().log.set_listener(nullptr);
+    host_.device().log.remove_listener(log_listener_);
 }
 
 bool WebFrontEnd::run() {

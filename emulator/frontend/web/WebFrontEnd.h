@@ -58,6 +58,7 @@ private:
     desktop::TextPainter text_;
     std::unique_ptr<View> view_;
     desktop::Point pointer_;
+    int log_listener_ = -1;
 
     std::vector<desktop::Colour> shown_screen_;
     std::optional<desktop::DeviceButton> shown_button_;

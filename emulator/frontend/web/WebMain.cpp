@@ -13,7 +13,6 @@
 #include <windows.h>
 
 #include "frontend/DeviceFolder.h"
-#include "frontend/web/DeviceEnd.h"
 #include "frontend/web/Page.h"
 #include "frontend/web/WebFrontEnd.h"
 #include "host/DeviceHost.h"
@@ -60,7 +59,6 @@ int main(int argc, char** argv) {
     auto host = emu::DeviceHost::boot({kDeviceFolder, true, options.clock}, error);
     if (!host) {
         page.device_failed(error);
-        emu::web::device_end().announce();
         return 1;
     }
     const bool reset = serve(*host, options, page);
@@ -70,6 +68,5 @@ int main(int argc, char** argv) {
     // The next boot unpacks the built-in image into the emptied folder.
     if (reset && !emu::reset_device_folder(kDeviceFolder, error)) page.device_failed(error);
     page.device_ended(reset);
-    emu::web::device_end().announce();
     return 0;
 }

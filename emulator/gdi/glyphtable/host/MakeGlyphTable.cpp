@@ -1,59 +1,61 @@
 // make_glyph_table OUTPUT.cpp: renders the fonts the device and the page draw with, through
 // FreeType as the native build does, into the glyph table of the web build.
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <map>
+#include <set>
 #include <string>
-#include <vector>
+#include <tuple>
 
-#include "files/CodePage1252.h"
+#include "kernel/CodePage1252.h"
 #include "gdi/freetype/FreeTypeFaces.h"
 
 namespace {
 
-struct Request {
-    bool bold;
-    LONG height;
-    bool antialiased;
-    std::wstring characters;
-};
+// A font of the table: its weight, lfHeight and smoothing.
+using FontKey = std::tuple<bool, LONG, bool>;
+// The characters each font needs, with the missing-character glyph (code 0).
+using Requests = std::map<FontKey, std::set<wchar_t>>;
 
-// Every character the device's code page holds, after the missing-character glyph (code 0).
+// Every character the device's code page holds.
 std::wstring code_page_characters() {
-    std::wstring characters(1, L'\0');
+    std::wstring characters;
     for (int byte = 0x20; byte <= 0xFF; ++byte)
         if (byte != 0x7F) characters += emu::from_code_page(static_cast<unsigned char>(byte));
     return characters;
 }
 
-std::vector<Request> requests() {
-    std::vector<Request> list;
+Requests requests() {
+    Requests fonts;
+    const auto add = [&](bool bold, LONG height, bool antialiased, const std::wstring& characters) {
+        auto& set = fonts[{bold, height, antialiased}];
+        set.insert(L'\0');
+        set.insert(characters.begin(), characters.end());
+    };
     // The device's text: the system font (11 pixels), the programs' labels (8 points,
     // bold, or 9 points regular in East Asian languages: 11 and 12 pixels), smoothed or not.
     for (bool bold : {false, true})
         for (LONG pixels : {11, 12})
-            for (bool antialiased : {false, true}) list.push_back({bold, -pixels, antialiased, code_page_characters()});
+            for (bool antialiased : {false, true}) add(bold, -pixels, antialiased, code_page_characters());
     // The labels on the device's body (frontend/desktop/BodyPainter): bold, smoothed, at
     // 7, 8 and 11 pixels times the zoom, 1 to 4.
     for (LONG zoom = 1; zoom <= 4; ++zoom)
-        for (LONG design : {7, 8, 11})
-            list.push_back({true, -design * zoom, true, std::wstring(1, L'\0') + L"0123456789POWER\u2026\u25B2\u25B6\u25BC\u25C0"});
-    return list;
+        for (LONG design : {7, 8, 11}) add(true, -design * zoom, true, L"0123456789POWER\u2026\u25B2\u25B6\u25BC\u25C0");
+    return fonts;
 }
 
 class TableWriter {
 public:
-    void add(emu::FontFaces& faces, const Request& request) {
-        auto source = faces.sized(request.bold, request.height, request.antialiased);
-        fonts_ += "    {" + std::string(request.bold ? "true" : "false") + ", " + std::to_string(request.height) + ", " +
-                  (request.antialiased ? "true" : "false") + ", " + std::to_string(source->ascent()) + ", " +
+    void add(emu::FontFaces& faces, const FontKey& key, const std::set<wchar_t>& characters) {
+        const auto [bold, height, antialiased] = key;
+        auto source = faces.sized(bold, height, antialiased);
+        fonts_ += "    {" + std::string(bold ? "true" : "false") + ", " + std::to_string(height) + ", " +
+                  (antialiased ? "true" : "false") + ", " + std::to_string(source->ascent()) + ", " +
                   std::to_string(source->descent()) + ", " + std::to_string(glyph_count_) + ", " +
-                  std::to_string(request.characters.size()) + "},\n";
-        // Sorted by code, for the table's binary search.
-        auto characters = request.characters;
-        std::sort(characters.begin(), characters.end());
-        for (wchar_t c : characters) add_glyph(static_cast<std::uint32_t>(c), source->render(c), request.antialiased);
+                  std::to_string(characters.size()) + "},\n";
+        // In order of code, for the table's binary search.
+        for (wchar_t c : characters) add_glyph(static_cast<std::uint32_t>(c), source->render(c), antialiased);
     }
 
     void write(std::ostream& out) const {
@@ -112,7 +114,7 @@ int main(int argc, char** argv) {
     }
     emu::FreeTypeFaces faces;
     TableWriter writer;
-    for (const auto& request : requests()) writer.add(faces, request);
+    for (const auto& [key, characters] : requests()) writer.add(faces, key, characters);
     std::ofstream out(argv[1]);
     writer.write(out);
     if (!out.flush()) {
