@@ -3,9 +3,10 @@
 set -euo pipefail
 # g++-mingw-w64-x86-64, wine and wine64 build and run the Windows half of the differential
 # Win32 suite (tests/win32): wine64 holds the loader, wine the command and its tools.
+# emscripten builds the web version (scripts/build-web.sh), which chromium tests (tests/web).
 packages=(cmake g++ make pkg-config libfreetype-dev libpng-dev fonts-dejavu-core libsdl2-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth
-          g++-mingw-w64-x86-64 wine wine64)
+          g++-mingw-w64-x86-64 wine wine64 emscripten chromium python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

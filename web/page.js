@@ -31,7 +31,8 @@
     frames: 0,
     firstFrameAt: null,  // milliseconds since the page started loading
     lastFrameAt: null,
-    inputs: [],          // {kind, at, frameAt}: each input and the frame that followed it
+    inputsSent: 0,
+    inputs: [],          // {kind, number, at, frameAt}: each input and the first frame that showed it
     screen: null,        // where the device's screen lies on the canvas
     zoom: 0,
     storeSize: 0,
@@ -108,12 +109,13 @@
     draw(bytes, x, y, width, height) {
       context.putImageData(new ImageData(new Uint8ClampedArray(bytes.buffer), width, height), x, y);
     },
-    frameShown() {
+    frameShown(inputsHandled) {
       const now = performance.now();
       state.frames += 1;
       if (state.firstFrameAt === null) state.firstFrameAt = now;
       state.lastFrameAt = now;
-      for (const input of state.inputs) if (input.frameAt === null) input.frameAt = now;
+      for (const input of state.inputs)
+        if (input.frameAt === null && input.number <= inputsHandled) input.frameAt = now;
       storeSoon();
     },
     showStatus(battery, mains, memory, storage, storeSize) {
@@ -281,7 +283,8 @@
 
   function input(kind, send) {
     if (!state.running) return;
-    state.inputs.push({ kind, at: performance.now(), frameAt: null });
+    state.inputsSent += 1;
+    state.inputs.push({ kind, number: state.inputsSent, at: performance.now(), frameAt: null });
     if (state.inputs.length > 100) state.inputs.shift();
     send();
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <cstdint>
 #include <cstring>
 
 #include "kernel/Device.h"
@@ -37,9 +38,10 @@ void mark_deleted(RegistryKey& key) {
 }  // namespace
 
 std::size_t FoldedNameHash::operator()(std::wstring_view name) const {
-    std::size_t hash = 14695981039346656037ull;  // FNV-1a
-    for (wchar_t c : name) hash = (hash ^ static_cast<std::size_t>(folded(c))) * 1099511628211ull;
-    return hash;
+    // 64-bit FNV-1a, cut to the width of a size_t on a 32-bit host (the web build).
+    std::uint64_t hash = 14695981039346656037ull;
+    for (wchar_t c : name) hash = (hash ^ static_cast<std::uint64_t>(folded(c))) * 1099511628211ull;
+    return static_cast<std::size_t>(hash);
 }
 
 bool FoldedNameEqual::operator()(std::wstring_view a, std::wstring_view b) const {

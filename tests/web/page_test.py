@@ -83,11 +83,11 @@ class DevicePage:
     def tap(self, point):
         """Taps a screen pixel through the canvas and waits for the frame that shows it."""
         x, y = self.page.evaluate(f"tesselink.screenPointOnPage({point[0]}, {point[1]})")
-        before = self.page.evaluate("tesselink.state.inputs.length")
+        before = self.page.evaluate("tesselink.state.inputsSent")
         for kind in ("mousePressed", "mouseReleased"):
             self.page.send("Input.dispatchMouseEvent",
                            {"type": kind, "x": x, "y": y, "button": "left", "buttons": 1, "clickCount": 1})
-        self.page.wait_for(f"tesselink.state.inputs.length >= {before + 2} && "
+        self.page.wait_for(f"tesselink.state.inputsSent >= {before + 2} && "
                            "tesselink.state.inputs.at(-1).frameAt !== null")
         last = self.page.evaluate("tesselink.state.inputs.at(-1)")
         return last["frameAt"] - last["at"]

@@ -31,13 +31,13 @@ void Page::set_canvas(desktop::Size size, desktop::Rect screen, int zoom) {
                        screen.y, screen.width, screen.height, zoom);
 }
 
-void Page::present(const desktop::Pixmap& pixmap, std::span<const desktop::Rect> areas) {
+void Page::present(const desktop::Pixmap& pixmap, std::span<const desktop::Rect> areas, std::uint64_t inputs_handled) {
     for (const auto& area : areas) {
         const auto bytes = rgba(pixmap, area);
         MAIN_THREAD_EM_ASM({ Module['page'].draw(HEAPU8.slice($0, $0 + $1), $2, $3, $4, $5); }, bytes.data(),
                            bytes.size(), area.x, area.y, area.width, area.height);
     }
-    MAIN_THREAD_EM_ASM({ Module['page'].frameShown(); });
+    MAIN_THREAD_EM_ASM({ Module['page'].frameShown($0); }, static_cast<double>(inputs_handled));
 }
 
 void Page::show_status(const desktop::PanelValues& values) {

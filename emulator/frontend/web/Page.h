@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <span>
 #include <string>
 
@@ -13,8 +14,9 @@ class Page {
 public:
     // The canvas has `size`, with the device's screen at `screen` drawn `zoom` times.
     void set_canvas(desktop::Size size, desktop::Rect screen, int zoom);
-    // Draws `areas` of `pixmap`, which has the canvas's size, as one frame.
-    void present(const desktop::Pixmap& pixmap, std::span<const desktop::Rect> areas);
+    // Draws `areas` of `pixmap`, which has the canvas's size, as one frame, which shows
+    // what the first `inputs_handled` stylus and button presses of the page caused.
+    void present(const desktop::Pixmap& pixmap, std::span<const desktop::Rect> areas, std::uint64_t inputs_handled);
     void show_status(const desktop::PanelValues& values);
     // `json`: an array of new event lines, oldest first.
     void add_events(const std::string& json);

@@ -9,6 +9,15 @@ using desktop::DeviceButton;
 using desktop::PanelControl;
 using Kind = PageMessage::Kind;
 
+namespace {
+
+// The input whose next frame the page times: the stylus and the pressed buttons.
+bool is_timed_input(Kind kind) {
+    return kind == Kind::PointerDown || kind == Kind::PointerMove || kind == Kind::PointerUp || kind == Kind::ButtonDown;
+}
+
+}  // namespace
+
 WebFrontEnd::WebFrontEnd(DeviceHost& host, Page& page, PageInbox& inbox, int zoom)
     : host_(host), page_(page), inbox_(inbox) {
     host_.set_wake_listener([&inbox] { inbox.post({Kind::DeviceRan}); });
@@ -34,6 +43,7 @@ bool WebFrontEnd::run() {
 
 std::optional<bool> WebFrontEnd::handle(const PageMessage& message) {
     auto& input = view_->input;
+    if (is_timed_input(message.kind)) ++inputs_handled_;
     switch (message.kind) {
     case Kind::PointerDown:
         pointer_ = message.point;
@@ -82,7 +92,7 @@ void WebFrontEnd::refresh(bool device_may_have_changed) {
     refresh_status();
     refresh_log();
     if (changed_.empty()) return;
-    page_.present(view_->pixmap, changed_);
+    page_.present(view_->pixmap, changed_, inputs_handled_);
     changed_.clear();
 }
 

@@ -59,6 +59,7 @@ private:
     std::unique_ptr<View> view_;
     desktop::Point pointer_;
     int log_listener_ = -1;
+    std::uint64_t inputs_handled_ = 0;
 
     std::vector<desktop::Colour> shown_screen_;
     std::optional<desktop::DeviceButton> shown_button_;
