@@ -199,10 +199,13 @@
     return row;
   }
 
+  // The audio context runs only while a beep sounds: a running one keeps the browser's
+  // audio thread busy even in silence.
   let audio = null;
   function beep() {
     try {
       audio ??= new AudioContext();
+      audio.resume();
       const tone = audio.createOscillator();
       const volume = audio.createGain();
       const start = audio.currentTime;
@@ -211,6 +214,7 @@
       volume.gain.linearRampToValueAtTime(0.2, start + 0.012);
       volume.gain.linearRampToValueAtTime(0, start + 0.12);
       tone.connect(volume).connect(audio.destination);
+      tone.onended = () => audio.suspend();
       tone.start(start);
       tone.stop(start + 0.12);
     } catch (error) {

@@ -9,7 +9,7 @@ Usage: page_test.py TESSELINK SITE_FOLDER
 - the page idle for 5 s uses next to no CPU (the DevTools protocol's task time of the
   page, and the CPU time of the browser's processes, workers included);
 - the Size button's change of the options survives the device's orderly end and a
-  reload: the options file in the browser's storage changed, and the bar comes back in
+  reload: the options file in the browser's storage says so, and the bar comes back in
   the same size.
 Exits 77 (skipped) when there is no Chromium or no web build."""
 import base64
@@ -27,7 +27,7 @@ SIZE_BUTTON = (160, 308)
 IDLE_SECONDS = 5
 # The page's own main thread, and every process of the browser, workers included.
 MAX_IDLE_TASK_SECONDS = 0.05
-MAX_IDLE_CPU_SECONDS = 0.25
+MAX_IDLE_CPU_SECONDS = 0.1
 OPTIONS_FILE = "/storage/device/Windows/tslink.opt"
 
 
@@ -119,7 +119,7 @@ def main():
         native_info = native_screenshot(tesselink, folder, [INFO_BUTTON])
         port = free_port()
         serve = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "serve-web.sh")
-        server = subprocess.Popen([serve, str(port), site], stdout=subprocess.DEVNULL)
+        server = subprocess.Popen([serve, str(port), site], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         browser = None
         try:
             browser = cdp.Browser(chromium)
@@ -132,6 +132,8 @@ def main():
             differing = device.differing_pixels(native_info)
             check(differing == 0, f"the Info screen matches the native one ({differing} pixels differ)", failures)
 
+            # The page stores the device folder a second after a change: idle is after that.
+            device.page.wait_for("tesselink.state.storedAt > tesselink.state.lastFrameAt")
             device.page.send("Performance.enable")
             task_before = task_seconds(device.page)
             cpu_before = process_tree_cpu_seconds(browser.process.pid)
@@ -141,16 +143,14 @@ def main():
             check(task <= MAX_IDLE_TASK_SECONDS, f"idle {IDLE_SECONDS} s: the page's tasks took {task:.3f} s", failures)
             check(cpu <= MAX_IDLE_CPU_SECONDS, f"idle {IDLE_SECONDS} s: the browser used {cpu:.2f} s of CPU", failures)
 
-            options_before = device.page.evaluate(f"tesselink.readFile('{OPTIONS_FILE}')")
             device.tap(INFO_BUTTON)  # closes the dialog
             device.tap(SIZE_BUTTON)
             resized = device.screen_data_url()
             device.page.evaluate("tesselink.end()", timeout=30)
             device.load()
             options_after = device.page.evaluate(f"tesselink.readFile('{OPTIONS_FILE}')")
-            check(options_after is not None and options_after != options_before,
-                  f"the options file changed and survived the reload ({options_before!r} -> {options_after!r})",
-                  failures)
+            check((options_after or "").startswith("MODE=1"),
+                  f"the small bar's mode survived the reload in the options file ({options_after!r})", failures)
             differing = device.differing_pixels(resized.split(",", 1)[1])
             check(differing == 0, f"the bar came back in its new size ({differing} pixels differ)", failures)
         finally:
