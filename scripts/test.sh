@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: once in a Release build, once under
-# the address and undefined-behaviour sanitizers, the threaded tests under the thread
-# sanitizer, and each fuzz target briefly. Warnings are errors in all of them.
+# Installs what is missing, builds, and runs every test: once in a Release build (with the
+# web version, tested in headless Chromium), once under the address and undefined-behaviour
+# sanitizers, the threaded tests under the thread sanitizer, and each fuzz target briefly.
+# Warnings are errors in all of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-dependencies.sh
@@ -21,6 +22,12 @@ run_suite() {  # name, ctest label filter or "", build targets or "", cmake opti
   echo "== $name took $((SECONDS - start)) s"
 }
 
+# The web version first: the release suite's web test (label web) holds its page, run in
+# headless Chromium, to the release build's screenshots.
+start=$SECONDS
+echo "== web"
+scripts/build-web.sh -DTESSELINK_WERROR=ON
+echo "== web build took $((SECONDS - start)) s"
 run_suite release "" "" -DCMAKE_BUILD_TYPE=Release
 run_suite sanitized "" "" -DCMAKE_BUILD_TYPE=Debug -DTESSELINK_SANITIZE="address;undefined" \
           -DTESSELINK_BENCHMARKS=OFF -DTESSELINK_DESKTOP=OFF

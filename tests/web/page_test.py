@@ -42,7 +42,8 @@ def native_screenshot(tesselink, folder, actions):
     with open(script, "w") as out:
         out.write("".join(f"tap {x} {y}\n" for x, y in actions))
     picture = os.path.join(folder, "native.png")
-    subprocess.run([tesselink, "--headless", "--script", script, "--screenshot", picture],
+    subprocess.run([tesselink, "--headless", "--script", script, "--screenshot", picture,
+                    "--log", os.path.join(folder, "native-events.jsonl")],
                    check=True, stdout=subprocess.DEVNULL, timeout=60)
     with open(picture, "rb") as png:
         return base64.b64encode(png.read()).decode()
