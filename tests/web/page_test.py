@@ -10,7 +10,9 @@ Usage: page_test.py TESSELINK SITE_FOLDER
   page, and the CPU time of the browser's processes, workers included);
 - the Size button's change of the options survives the device's orderly end and a
   reload: the options file in the browser's storage says so, and the bar comes back in
-  the same size.
+  the same size;
+- the Reset device button brings back the built-in image: no options file, and the
+  native run's first screen.
 Exits 77 (skipped) when there is no Chromium or no web build."""
 import base64
 import os
@@ -37,13 +39,13 @@ def free_port():
         return s.getsockname()[1]
 
 
-def native_screenshot(tesselink, folder, actions):
-    script = os.path.join(folder, "native.script")
+def native_screenshot(tesselink, folder, name, actions):
+    script = os.path.join(folder, f"{name}.script")
     with open(script, "w") as out:
         out.write("".join(f"tap {x} {y}\n" for x, y in actions))
-    picture = os.path.join(folder, "native.png")
+    picture = os.path.join(folder, f"{name}.png")
     subprocess.run([tesselink, "--headless", "--script", script, "--screenshot", picture,
-                    "--log", os.path.join(folder, "native-events.jsonl")],
+                    "--log", os.path.join(folder, f"{name}-events.jsonl")],
                    check=True, stdout=subprocess.DEVNULL, timeout=60)
     with open(picture, "rb") as png:
         return base64.b64encode(png.read()).decode()
@@ -93,6 +95,14 @@ class DevicePage:
         last = self.page.evaluate("tesselink.state.inputs.at(-1)")
         return last["frameAt"] - last["at"]
 
+    def reset(self):
+        """Resets the device with the page's button, its question answered yes, and waits
+        for the page to load again and show the device."""
+        self.page.browser.events.clear()
+        self.page.evaluate("window.confirm = () => true; document.getElementById('reset').click(); true")
+        self.page.browser.wait_event("Page.loadEventFired", self.page.session, timeout=60)
+        self.page.wait_for("window.tesselink && tesselink.state.frames > 0", timeout=60)
+
     def differing_pixels(self, png_base64):
         return self.page.evaluate(f"tesselink.differingPixels('data:image/png;base64,{png_base64}')")
 
@@ -117,7 +127,8 @@ def main():
         return 77
     failures = []
     with tempfile.TemporaryDirectory(prefix="tesselink-web-") as folder:
-        native_info = native_screenshot(tesselink, folder, [INFO_BUTTON])
+        native_start = native_screenshot(tesselink, folder, "start", [])
+        native_info = native_screenshot(tesselink, folder, "info", [INFO_BUTTON])
         port = free_port()
         serve = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "serve-web.sh")
         server = subprocess.Popen([serve, str(port), site], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -154,6 +165,12 @@ def main():
                   f"the small bar's mode survived the reload in the options file ({options_after!r})", failures)
             differing = device.differing_pixels(resized.split(",", 1)[1])
             check(differing == 0, f"the bar came back in its new size ({differing} pixels differ)", failures)
+
+            device.reset()
+            check(device.page.evaluate(f"tesselink.readFile('{OPTIONS_FILE}')") is None,
+                  "a reset device has no options file", failures)
+            differing = device.differing_pixels(native_start)
+            check(differing == 0, f"a reset device starts as the native one ({differing} pixels differ)", failures)
         finally:
             if browser:
                 browser.close()

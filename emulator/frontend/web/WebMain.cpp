@@ -5,6 +5,7 @@
 //                     runs do, so that their screens repeat); the default is real time
 // It boots the device, starts Tesselink, serves the page until the page ends the device,
 // and then tells the page that the device folder may be stored.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -36,7 +37,9 @@ struct WebOptions {
 WebOptions parse(int argc, char** argv) {
     WebOptions options;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--zoom") == 0 && i + 1 < argc) options.zoom = std::atoi(argv[++i]);
+        if (std::strcmp(argv[i], "--zoom") == 0 && i + 1 < argc)
+            options.zoom = std::clamp(std::atoi(argv[++i]), emu::desktop::BodyLayout::kMinZoom,
+                                      emu::desktop::BodyLayout::kMaxZoom);
         else if (std::strcmp(argv[i], "--virtual-clock") == 0) options.clock = emu::Clock::Mode::Virtual;
     }
     return options;
