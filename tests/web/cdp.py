@@ -129,5 +129,7 @@ class Page:
         }})""", timeout=timeout + 5)
 
     def click(self, x, y):
-        for kind in ("mousePressed", "mouseReleased"):
-            self.send("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
+        """A left click at (x, y) in CSS pixels, as the mouse would make it."""
+        for kind, buttons in (("mousePressed", 1), ("mouseReleased", 0)):
+            self.send("Input.dispatchMouseEvent",
+                      {"type": kind, "x": x, "y": y, "button": "left", "buttons": buttons, "clickCount": 1})

@@ -87,9 +87,7 @@ class DevicePage:
         """Taps a screen pixel through the canvas and waits for the frame that shows it."""
         x, y = self.page.evaluate(f"tesselink.screenPointOnPage({point[0]}, {point[1]})")
         before = self.page.evaluate("tesselink.state.inputsSent")
-        for kind in ("mousePressed", "mouseReleased"):
-            self.page.send("Input.dispatchMouseEvent",
-                           {"type": kind, "x": x, "y": y, "button": "left", "buttons": 1, "clickCount": 1})
+        self.page.click(x, y)
         self.page.wait_for(f"tesselink.state.inputsSent >= {before + 2} && "
                            "tesselink.state.inputs.at(-1).frameAt !== null")
         last = self.page.evaluate("tesselink.state.inputs.at(-1)")
