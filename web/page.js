@@ -38,6 +38,7 @@
     storeSize: 0,
     storedAt: null,      // when the device folder was last stored
     ended: null,         // a promise, once the device is ending
+    unloaded: null,      // why the stored device could not be loaded
     error: null,
   };
 
@@ -79,7 +80,10 @@
   let syncing = Promise.resolve();
   let syncTimer = null;
 
+  // Not when the stored device could not be loaded: the device running is then a fresh
+  // one, which must not overwrite it.
   function store() {
+    if (state.unloaded) return syncing;
     syncing = syncing.then(() => new Promise(resolve => {
       Module.FS.syncfs(false, error => {
         if (error) console.error('storing the device failed', error);
@@ -387,31 +391,50 @@
     return;
   }
 
-  fitCanvas();
-  const args = ['--zoom', String(zoomFor(fittedWidth()))];
-  if (params.get('clock') === 'virtual') args.push('--virtual-clock');
+  // One device folder, one device: a second page of the device in this browser would
+  // store its device over the first one's, file by file. The browser's lock is held while
+  // the page lives.
+  navigator.locks.request('tesselink-device', { ifAvailable: true }, lock => {
+    if (!lock) {
+      showMessage('The device is already running in another tab or window of this browser; ' +
+                  'only one may run at a time.');
+      return undefined;
+    }
+    startDevice();
+    return new Promise(() => {});
+  });
 
-  window.Module = {
-    page,
-    arguments: args,
-    preRun: [() => {
-      Module.FS.mkdir(STORAGE);
-      Module.FS.mount(Module.FS.filesystems.IDBFS, {}, STORAGE);
-      Module.addRunDependency('device-folder');
-      Module.FS.syncfs(true, error => {
-        if (error) console.error('loading the device from storage failed', error);
-        Module.removeRunDependency('device-folder');
-      });
-    }],
-    onRuntimeInitialized() { state.running = true; },
-    onAbort(what) {
-      state.running = false;
-      showMessage(`The device stopped: ${what}`);
-    },
-    print: text => console.log(text),
-    printErr: text => console.warn(text),
-  };
-  const script = document.createElement('script');
-  script.src = 'tesselink.js';
-  document.body.append(script);
+  function startDevice() {
+    fitCanvas();
+    const args = ['--zoom', String(zoomFor(fittedWidth()))];
+    if (params.get('clock') === 'virtual') args.push('--virtual-clock');
+
+    window.Module = {
+      page,
+      arguments: args,
+      preRun: [() => {
+        Module.FS.mkdir(STORAGE);
+        Module.FS.mount(Module.FS.filesystems.IDBFS, {}, STORAGE);
+        Module.addRunDependency('device-folder');
+        Module.FS.syncfs(true, error => {
+          if (error) {
+            state.unloaded = String(error);
+            showMessage(`The device stored in this browser cannot be loaded (${error}): a fresh device runs, ` +
+                        'and it is not stored.');
+          }
+          Module.removeRunDependency('device-folder');
+        });
+      }],
+      onRuntimeInitialized() { state.running = true; },
+      onAbort(what) {
+        state.running = false;
+        showMessage(`The device stopped: ${what}`);
+      },
+      print: text => console.log(text),
+      printErr: text => console.warn(text),
+    };
+    const script = document.createElement('script');
+    script.src = 'tesselink.js';
+    document.body.append(script);
+  }
 })();

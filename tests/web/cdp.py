@@ -90,18 +90,22 @@ class Browser:
     def open_page(self):
         target = self.send("Target.createTarget", {"url": "about:blank"})["targetId"]
         session = self.send("Target.attachToTarget", {"targetId": target, "flatten": True})["sessionId"]
-        return Page(self, session)
+        return Page(self, target, session)
 
 
 class Page:
-    def __init__(self, browser, session):
+    def __init__(self, browser, target, session):
         self.browser = browser
+        self.target = target
         self.session = session
         self.send("Page.enable")
         self.send("Runtime.enable")
 
     def send(self, method, params=None, timeout=30):
         return self.browser.send(method, params, session=self.session, timeout=timeout)
+
+    def close(self):
+        self.browser.send("Target.closeTarget", {"targetId": self.target})
 
     def navigate(self, url):
         self.browser.events.clear()

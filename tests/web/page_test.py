@@ -2,7 +2,8 @@
 
 Usage: page_test.py TESSELINK SITE_FOLDER
 
-- the page loads and shows the bar (its load-to-first-frame time is reported);
+- the page loads and shows the bar (its load-to-first-frame time is reported), and a
+  second page of it in the same browser refuses to run a second device on its storage;
 - a tap on the bar's Info button through the page's own input path (a pointer on the
   canvas) shows the same 240 x 320 pixels as the native headless run of the same tap;
 - the tap's time to the next frame is reported;
@@ -136,6 +137,14 @@ def main():
             device = DevicePage(browser.open_page(), f"http://127.0.0.1:{port}/?clock=virtual")
             first_frame = device.load()
             print(f"load to the first frame of the bar: {first_frame:.0f} ms")
+
+            second = browser.open_page()
+            second.navigate(device.url)
+            second.wait_for("!document.getElementById('message').hidden")
+            check(second.evaluate("tesselink.state.frames === 0 && "
+                                  "document.getElementById('message').textContent.includes('another tab')"),
+                  "a second page of the device in the same browser does not start another", failures)
+            second.close()
 
             tap_ms = device.tap(INFO_BUTTON)
             print(f"tap to the next frame: {tap_ms:.1f} ms")
