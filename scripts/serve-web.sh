@@ -11,7 +11,6 @@ if [ ! -f "$folder/tesselink.js" ]; then
   echo "serve-web.sh: no web build in $folder; build it with scripts/build-web.sh" >&2
   exit 1
 fi
-echo "Serving $folder on http://localhost:$port/"
 exec python3 - "$port" "$folder" <<'PYTHON'
 import functools, http.server, sys
 
@@ -28,5 +27,7 @@ class IsolatedHandler(http.server.SimpleHTTPRequestHandler):
 port, folder = int(sys.argv[1]), sys.argv[2]
 handler = functools.partial(IsolatedHandler, directory=folder)
 with http.server.ThreadingHTTPServer(("127.0.0.1", port), handler) as server:
+    # Once the port is open: a test waits for this line.
+    print(f"Serving {folder} on http://localhost:{port}/", flush=True)
     server.serve_forever()
 PYTHON

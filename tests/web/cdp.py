@@ -79,11 +79,14 @@ class Browser:
                 return answer.get("result", {})
             self.events.append(answer)
 
-    def wait_event(self, method, session=None, timeout=30):
+    def wait_event(self, method, session=None, timeout=30, where=lambda params: True):
+        """The first event `method` (of `session`, whose parameters pass `where`), kept or
+        yet to come."""
         deadline = time.monotonic() + timeout
         while True:
             for index, event in enumerate(self.events):
-                if event.get("method") == method and (session is None or event.get("sessionId") == session):
+                if (event.get("method") == method and (session is None or event.get("sessionId") == session)
+                        and where(event.get("params", {}))):
                     return self.events.pop(index)
             self.events.append(self._read_message(deadline))
 
@@ -99,6 +102,7 @@ class Page:
         self.target = target
         self.session = session
         self.send("Page.enable")
+        self.send("Page.setLifecycleEventsEnabled", {"enabled": True})
         self.send("Runtime.enable")
 
     def send(self, method, params=None, timeout=30):
@@ -107,10 +111,11 @@ class Page:
     def close(self):
         self.browser.send("Target.closeTarget", {"targetId": self.target})
 
-    def navigate(self, url):
-        self.browser.events.clear()
-        self.send("Page.navigate", {"url": url})
-        self.browser.wait_event("Page.loadEventFired", self.session)
+    def navigate(self, url, timeout=30):
+        """Loads `url` and waits for its load event (not one of the page it replaces)."""
+        loader = self.send("Page.navigate", {"url": url})["loaderId"]
+        self.browser.wait_event("Page.lifecycleEvent", self.session, timeout,
+                                lambda params: params.get("loaderId") == loader and params.get("name") == "load")
 
     def evaluate(self, expression, timeout=30):
         """The value of a JavaScript expression; a promise is awaited."""

@@ -130,7 +130,9 @@ def main():
         native_info = native_screenshot(tesselink, folder, "info", [INFO_BUTTON])
         port = free_port()
         serve = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "serve-web.sh")
-        server = subprocess.Popen([serve, str(port), site], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        server = subprocess.Popen([serve, str(port), site], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        if not server.stdout.readline().startswith("Serving"):
+            raise RuntimeError("scripts/serve-web.sh did not start")
         browser = None
         try:
             browser = cdp.Browser(chromium)
