@@ -27,7 +27,7 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
 BOOL WINAPI DeleteDC(HDC hdc) {
     Gdi* gdi = current_gdi();
     if (gdi && gdi->delete_memory_dc(hdc)) return TRUE;
-    SetLastError(ERROR_INVALID_HANDLE);
+    SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
     return FALSE;
 }
 

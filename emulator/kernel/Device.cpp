@@ -11,6 +11,11 @@ thread_local Device* t_device = nullptr;
 Device* current_device() { return t_device; }
 void bind_current_device(Device* device) { t_device = device; }
 
+DWORD refuse_handle(DWORD error) {
+    if (t_device) ++t_device->refused_handles;
+    return error;
+}
+
 bool same_name(std::wstring_view a, std::wstring_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)

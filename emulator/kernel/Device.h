@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -48,6 +49,9 @@ public:
     EventLog log;
     Scheduler scheduler;
     KernelObjects objects;
+    // API calls refused because a handle named no live object of its kind (stale,
+    // foreign or garbage): a program that gets any has a fault worth finding.
+    std::uint64_t refused_handles = 0;
     const std::filesystem::path image_root;
 
     std::shared_ptr<Gdi> gdi;
@@ -98,6 +102,10 @@ public:
 private:
     Device* previous_;
 };
+
+// Counts a refusal of a handle on the calling thread's device and answers `error`
+// (ERROR_INVALID_HANDLE or ERROR_INVALID_WINDOW_HANDLE), for the API to return or set.
+DWORD refuse_handle(DWORD error);
 
 // Case-insensitive comparison of device names and paths.
 bool same_name(std::wstring_view a, std::wstring_view b);
