@@ -9,6 +9,7 @@
 #include <winerror.h>
 
 #include "files/FileSystem.h"
+#include "kernel/Device.h"
 
 namespace emu {
 

@@ -7,6 +7,7 @@
 #include <wingdi.h>
 
 #include "gdi/GdiApiSupport.h"
+#include "kernel/Device.h"
 
 using namespace emu;
 

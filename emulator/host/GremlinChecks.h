@@ -1,0 +1,52 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+namespace emu {
+
+class Device;
+class DeviceHost;
+
+// Counts of what a program must give back: GDI objects, DCs, icons, registry keys and
+// find handles.
+struct LiveObjects {
+    std::size_t gdi_objects = 0, dcs = 0, icons = 0, registry_keys = 0, find_handles = 0;
+    bool operator==(const LiveObjects&) const = default;
+    std::string describe() const;
+};
+
+// The invariants a gremlin checks after each of its events; each check answers "" when the
+// invariant holds, else what broke.
+class GremlinChecks {
+public:
+    // Takes the device as the program left it at its start as the program's rest: the
+    // same visible top-level windows in the same places, and no message box.
+    explicit GremlinChecks(DeviceHost& host);
+
+    // Every event: no handle refused, live objects at rest as at the first rest,
+    // top-level windows answering, the registry file readable; every 100th event the
+    // screen unchanged by a full repaint.
+    std::string after_event(int number);
+    // The orderly end: the registry file reads whole.
+    std::string at_end();
+
+private:
+    std::string refused_handles();
+    std::string live_objects_at_rest();
+    std::string windows_answer();
+    std::string registry_parses(bool always);
+    std::string repaint_keeps_screen();
+
+    DeviceHost& host_;
+    std::vector<std::pair<HWND, RECT>> rest_layout_;
+    std::optional<LiveObjects> rest_objects_;
+    std::filesystem::path registry_file_;
+    std::filesystem::file_time_type registry_written_{};
+};
+
+}  // namespace emu
