@@ -30,7 +30,9 @@ std::vector<std::pair<HWND, RECT>> layout(const Device& device) {
 bool same_layout(const std::vector<std::pair<HWND, RECT>>& a, const std::vector<std::pair<HWND, RECT>>& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i].first != b[i].first || !EqualRect(&a[i].second, &b[i].second)) return false;
+        if (a[i].first != b[i].first || a[i].second.left != b[i].second.left || a[i].second.top != b[i].second.top ||
+            a[i].second.right != b[i].second.right || a[i].second.bottom != b[i].second.bottom)
+            return false;
     return true;
 }
 

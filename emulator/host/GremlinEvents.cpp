@@ -1,5 +1,6 @@
 #include "host/GremlinEvents.h"
 
+#include <algorithm>
 #include <array>
 
 #include "gdi/Gdi.h"

@@ -3,7 +3,9 @@
 #include <charconv>
 #include <chrono>
 #include <fstream>
+#include <mutex>
 #include <sstream>
+#include <vector>
 
 #include <unistd.h>
 
@@ -25,10 +27,10 @@ namespace {
 constexpr auto kIdleWithin = std::chrono::seconds(2);
 constexpr char kEventMark[] = "# event ";
 
-using Event = std::vector<ScriptAction>;
+using Actions = std::vector<ScriptAction>;
 
 // A gremlin's script split at its "# event N" lines, each part one event.
-std::optional<std::vector<Event>> read_replay(const fs::path& file, std::string& error) {
+std::optional<std::vector<Actions>> read_replay(const fs::path& file, std::string& error) {
     std::ifstream in(file);
     if (!in) {
         error = "cannot read " + file.string();
@@ -39,7 +41,7 @@ std::optional<std::vector<Event>> read_replay(const fs::path& file, std::string&
         if (line.rfind(kEventMark, 0) == 0) parts.emplace_back();
         else if (!parts.empty()) parts.back() += line + "\n";
     }
-    std::vector<Event> events;
+    std::vector<Actions> events;
     for (const auto& part : parts) {
         std::istringstream text(part);
         auto script = Script::parse(text, file.string(), error);
@@ -71,7 +73,7 @@ public:
     }
 
     Outcome run(const std::function<void(DeviceHost&)>& install, const std::wstring& program,
-                const std::optional<std::vector<Event>>& replay);
+                const std::optional<std::vector<Actions>>& replay);
 
 private:
     fs::path artifact(const std::string& extension) const {
@@ -101,7 +103,7 @@ void Gremlin::report(const std::string& failure, DeviceHost* host) {
 }
 
 Outcome Gremlin::run(const std::function<void(DeviceHost&)>& install, const std::wstring& program,
-                     const std::optional<std::vector<Event>>& replay) {
+                     const std::optional<std::vector<Actions>>& replay) {
     const fs::path device = folder_.path() / "device";
     std::error_code failure;
     if (options_.device) fs::copy(*options_.device, device, fs::copy_options::recursive, failure);
@@ -165,7 +167,7 @@ bool set_gremlin_option(GremlinOptions& options, const std::string& name, const 
 
 int run_gremlins(const GremlinOptions& options, const std::function<void(DeviceHost&)>& install,
                  const std::wstring& program, std::ostream& out, std::ostream& err) {
-    std::optional<std::vector<Event>> replay;
+    std::optional<std::vector<Actions>> replay;
     if (options.replay) {
         std::string error;
         replay = read_replay(*options.replay, error);
