@@ -26,11 +26,13 @@ namespace {
 
 constexpr auto kIdleWithin = std::chrono::seconds(2);
 constexpr char kEventMark[] = "# event ";
+constexpr char kGremlinMark[] = "# gremlin ";
 
 using Actions = std::vector<ScriptAction>;
 
-// A gremlin's script split at its "# event N" lines, each part one event.
-std::optional<std::vector<Actions>> read_replay(const fs::path& file, std::string& error) {
+// A gremlin's script split at its "# event N" lines, each part one event; `seed` is the one
+// its first line names, so that a replay's files are named as the run's were.
+std::optional<std::vector<Actions>> read_replay(const fs::path& file, std::uint64_t& seed, std::string& error) {
     std::ifstream in(file);
     if (!in) {
         error = "cannot read " + file.string();
@@ -38,6 +40,7 @@ std::optional<std::vector<Actions>> read_replay(const fs::path& file, std::strin
     }
     std::vector<std::string> parts;
     for (std::string line; std::getline(in, line);) {
+        if (line.rfind(kGremlinMark, 0) == 0) std::istringstream(line.substr(sizeof kGremlinMark - 1)) >> seed;
         if (line.rfind(kEventMark, 0) == 0) parts.emplace_back();
         else if (!parts.empty()) parts.back() += line + "\n";
     }
@@ -92,7 +95,7 @@ void Gremlin::report(const std::string& failure, DeviceHost* host) {
     std::lock_guard lock(record_.mutex);
     auto script = artifact(".script");
     std::ofstream file(script);
-    file << "# gremlin " << record_.seed << ", events 1 to " << record_.events << ", broke: " << failure << "\n";
+    file << kGremlinMark << record_.seed << ", events 1 to " << record_.events << ", broke: " << failure << "\n";
     for (const auto& line : record_.lines) file << line << "\n";
     if (host) host->screenshot(artifact(".png"));
     std::error_code ignored;
@@ -168,9 +171,10 @@ bool set_gremlin_option(GremlinOptions& options, const std::string& name, const 
 int run_gremlins(const GremlinOptions& options, const std::function<void(DeviceHost&)>& install,
                  const std::wstring& program, std::ostream& out, std::ostream& err) {
     std::optional<std::vector<Actions>> replay;
+    std::uint64_t seed = options.seed;
     if (options.replay) {
         std::string error;
-        replay = read_replay(*options.replay, error);
+        replay = read_replay(*options.replay, seed, error);
         if (!replay) {
             err << options.command << ": " << error << "\n";
             return 2;
@@ -182,8 +186,9 @@ int run_gremlins(const GremlinOptions& options, const std::function<void(DeviceH
     long long events = 0;
     const int count = replay ? 1 : options.count;
     for (int k = 0; k < count; ++k) {
-        if (terminal) err << "\rgremlin " << k + 1 << " of " << count << " (seed " << options.seed + k << ")" << std::flush;
-        Gremlin gremlin(options, options.seed + static_cast<std::uint64_t>(k), out);
+        const std::uint64_t gremlin_seed = seed + static_cast<std::uint64_t>(k);
+        if (terminal) err << "\rgremlin " << k + 1 << " of " << count << " (seed " << gremlin_seed << ")" << std::flush;
+        Gremlin gremlin(options, gremlin_seed, out);
         outcomes.push_back(gremlin.run(install, program, replay));
         events += outcomes.back().events;
         if (!outcomes.back().failure.empty()) break;
