@@ -32,7 +32,7 @@ public:
     // top-level windows answering, the registry file readable; every 100th event the
     // screen unchanged by a full repaint.
     std::string after_event(int number);
-    // The orderly end: the registry file reads whole.
+    // After the orderly end (the device shut down): the registry file reads whole.
     std::string at_end();
 
 private:

@@ -136,11 +136,13 @@ Outcome Gremlin::run(const std::function<void(DeviceHost&)>& install, const std:
         if (broken.empty()) broken = checks.after_event(n);
         watch.end();
     }
-    if (broken.empty()) broken = checks.at_end();
+    if (broken.empty()) {
+        host->answer_message_boxes();
+        host->shutdown();
+        broken = checks.at_end();
+    }
     if (log) log->finish();
     if (!broken.empty()) report(broken, host.get());
-    host->answer_message_boxes();
-    host->shutdown();
     return {record_.seed, record_.events, broken};
 }
 
