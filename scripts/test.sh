@@ -9,7 +9,7 @@ jobs=$(nproc)
 
 # The suites whose tests run device threads; the thread sanitizer runs only these.
 threaded_targets=(window_tests shell_tests host_tests program_tests controls_tests popups_tests
-                  config_tests hosted_exit_code win32_programs)
+                  config_tests hosted_exit_code win32_programs gremlin_programs)
 
 run_suite() {  # name, ctest label filter or "", build targets or "", cmake options...
   local name=$1 label=$2 targets=$3 start=$SECONDS
