@@ -66,11 +66,14 @@ std::string LiveObjects::describe() const {
 GremlinChecks::GremlinChecks(DeviceHost& host)
     : host_(host), registry_file_(host.device().image_root / ".device" / "registry.reg") {
     rest_layout_ = host_.inspect([](Device& d) { return layout(d); });
+    std::error_code ignored;
+    for (const auto& folder : {host.device().image_root.parent_path(), std::filesystem::current_path(ignored)})
+        outside_.emplace_back(folder, std::filesystem::last_write_time(folder, ignored));
 }
 
 std::string GremlinChecks::after_event(int number) {
     for (auto check : {&GremlinChecks::refused_handles, &GremlinChecks::live_objects_at_rest,
-                       &GremlinChecks::windows_answer})
+                       &GremlinChecks::windows_answer, &GremlinChecks::nothing_written_outside})
         if (auto broken = (this->*check)(); !broken.empty()) return broken;
     if (auto broken = registry_parses(false); !broken.empty()) return broken;
     return number % kRepaintEvery == 0 ? repaint_keeps_screen() : std::string();
@@ -119,6 +122,16 @@ std::string GremlinChecks::windows_answer() {
         if (waited >= kAnswerWithinMs) return "a top-level window did not take a message within 2 s of device time";
         host_.advance(100);
     }
+    return "";
+}
+
+// A file made or removed changes its folder's time: the folder holding the device folder
+// and the working folder must keep theirs.
+std::string GremlinChecks::nothing_written_outside() {
+    std::error_code ignored;
+    for (const auto& [folder, time] : outside_)
+        if (std::filesystem::last_write_time(folder, ignored) != time)
+            return "a file was made or removed outside the device folder, in " + folder.string();
     return "";
 }
 

@@ -29,8 +29,9 @@ public:
     explicit GremlinChecks(DeviceHost& host);
 
     // Every event: no handle refused, live objects at rest as at the first rest,
-    // top-level windows answering, the registry file readable; every 100th event the
-    // screen unchanged by a full repaint.
+    // top-level windows answering, nothing new beside the device folder or in the working
+    // folder, the registry file readable; every 100th event the screen unchanged by a
+    // full repaint.
     std::string after_event(int number);
     // After the orderly end (the device shut down): the registry file reads whole.
     std::string at_end();
@@ -39,12 +40,14 @@ private:
     std::string refused_handles();
     std::string live_objects_at_rest();
     std::string windows_answer();
+    std::string nothing_written_outside();
     std::string registry_parses(bool always);
     std::string repaint_keeps_screen();
 
     DeviceHost& host_;
     std::vector<std::pair<HWND, RECT>> rest_layout_;
     std::optional<LiveObjects> rest_objects_;
+    std::vector<std::pair<std::filesystem::path, std::filesystem::file_time_type>> outside_;
     std::filesystem::path registry_file_;
     std::filesystem::file_time_type registry_written_{};
 };
