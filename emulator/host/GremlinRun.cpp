@@ -109,16 +109,19 @@ Outcome Gremlin::run(const std::function<void(DeviceHost&)>& install, const std:
                      const std::optional<std::vector<Actions>>& replay) {
     const fs::path device = folder_.path() / "device";
     std::error_code failure;
-    if (options_.device) fs::copy(*options_.device, device, fs::copy_options::recursive, failure);
+    if (options_.device)
+        fs::copy(*options_.device, device, fs::copy_options::recursive | fs::copy_options::copy_symlinks, failure);
     std::string error;
     auto host = failure ? nullptr : DeviceHost::boot(BootOptions{device}, error);
     if (!host) return {record_.seed, 0, failure ? "cannot copy the device: " + failure.message() : error};
     auto log = EventLogFile::start(folder_.path() / "events.jsonl", host->device().log);
+    HangWatch watch(kIdleWithin, [&] { report("the device was not idle within 2 s of host time", nullptr); });
     install(*host);
+    watch.begin();
     host->start(program);
+    watch.end();
     GremlinChecks checks(*host);
     GremlinEvents draw(record_.seed, utf8(program));
-    HangWatch watch(kIdleWithin, [&] { report("the device was not idle within 2 s of host time", nullptr); });
     const int total = replay ? static_cast<int>(replay->size()) : options_.events;
     std::string broken;
     for (int n = 1; n <= total && broken.empty(); ++n) {
@@ -137,8 +140,10 @@ Outcome Gremlin::run(const std::function<void(DeviceHost&)>& install, const std:
         watch.end();
     }
     if (broken.empty()) {
+        watch.begin();
         host->answer_message_boxes();
         host->shutdown();
+        watch.end();
         broken = checks.at_end();
     }
     if (log) log->finish();
