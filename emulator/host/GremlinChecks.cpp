@@ -54,6 +54,13 @@ bool has_null_message(const MessageQueue& queue) {
     return false;
 }
 
+bool changes_status(const std::vector<ScriptAction>& event) {
+    for (const auto& action : event)
+        for (const char* verb : {"battery", "ac", "memory", "store", "power"})
+            if (action.verb == verb) return true;
+    return false;
+}
+
 }  // namespace
 
 std::string LiveObjects::describe() const {
@@ -71,7 +78,12 @@ GremlinChecks::GremlinChecks(DeviceHost& host)
         outside_.emplace_back(folder, std::filesystem::last_write_time(folder, ignored));
 }
 
-std::string GremlinChecks::after_event(int number) {
+std::string GremlinChecks::before_event(const std::vector<ScriptAction>& event) {
+    return changes_status(event) ? repaint_keeps_screen() : std::string();
+}
+
+std::string GremlinChecks::after_event(int number, const std::vector<ScriptAction>& event) {
+    if (changes_status(event)) repaint_all();
     for (auto check : {&GremlinChecks::refused_handles, &GremlinChecks::live_objects_at_rest,
                        &GremlinChecks::windows_answer, &GremlinChecks::nothing_written_outside})
         if (auto broken = (this->*check)(); !broken.empty()) return broken;
@@ -149,10 +161,14 @@ std::string GremlinChecks::registry_parses(bool always) {
 
 // Every window painted again must give the same screen: a difference is something left
 // unpainted or painted from stale state.
-std::string GremlinChecks::repaint_keeps_screen() {
-    auto before = host_.screen();
+void GremlinChecks::repaint_all() {
     host_.inspect([](Device& d) { invalidate_all(*d.windows, d.windows->top_level()); });
     host_.wait_idle();
+}
+
+std::string GremlinChecks::repaint_keeps_screen() {
+    auto before = host_.screen();
+    repaint_all();
     auto after = host_.screen();
     for (std::size_t i = 0; i < before.size(); ++i)
         if (before[i] != after[i])

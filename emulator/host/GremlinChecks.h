@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "host/Script.h"
+
 namespace emu {
 
 class Device;
@@ -28,11 +30,16 @@ public:
     // same visible top-level windows in the same places, and no message box.
     explicit GremlinChecks(DeviceHost& host);
 
+    // A program may read the device status afresh on every paint and not otherwise
+    // notice a change (the device tells no one), so that an event changing the status
+    // (battery, mains, memory, storage, power) would make a later repaint differ. Such an
+    // event is checked for a screen a repaint keeps before it, and followed by a repaint.
+    std::string before_event(const std::vector<ScriptAction>& event);
     // Every event: no handle refused, live objects at rest as at the first rest,
     // top-level windows answering, nothing new beside the device folder or in the working
     // folder, the registry file readable; every 100th event the screen unchanged by a
     // full repaint.
-    std::string after_event(int number);
+    std::string after_event(int number, const std::vector<ScriptAction>& event);
     // After the orderly end (the device shut down): the registry file reads whole.
     std::string at_end();
 
@@ -43,6 +50,7 @@ private:
     std::string nothing_written_outside();
     std::string registry_parses(bool always);
     std::string repaint_keeps_screen();
+    void repaint_all();
 
     DeviceHost& host_;
     std::vector<std::pair<HWND, RECT>> rest_layout_;

@@ -134,9 +134,10 @@ Outcome Gremlin::run(const std::function<void(DeviceHost&)>& install, const std:
             for (const auto& action : event) record_.lines.push_back(script_line(action));
         }
         watch.begin();
+        broken = checks.before_event(event);
         for (const auto& action : event)
             if (broken.empty()) broken = Script::perform(*host, action);
-        if (broken.empty()) broken = checks.after_event(n);
+        if (broken.empty()) broken = checks.after_event(n, event);
         watch.end();
     }
     if (broken.empty()) {
