@@ -170,10 +170,12 @@ std::string GremlinChecks::repaint_keeps_screen() {
     auto before = host_.screen();
     repaint_all();
     auto after = host_.screen();
-    for (std::size_t i = 0; i < before.size(); ++i)
-        if (before[i] != after[i])
-            return "repainting every window changed the screen at (" + std::to_string(i % Gdi::kScreenWidth) + ", " +
-                   std::to_string(i / Gdi::kScreenWidth) + ")";
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (before[i] == after[i]) continue;
+        screen_before_repaint_ = std::move(before);
+        return "repainting every window changed the screen at (" + std::to_string(i % Gdi::kScreenWidth) + ", " +
+               std::to_string(i / Gdi::kScreenWidth) + ")";
+    }
     return "";
 }
 

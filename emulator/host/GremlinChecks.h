@@ -42,6 +42,8 @@ public:
     std::string after_event(int number, const std::vector<ScriptAction>& event);
     // After the orderly end (the device shut down): the registry file reads whole.
     std::string at_end();
+    // The screen as it was before the repaint that changed it, when that broke; else empty.
+    const std::vector<std::uint32_t>& screen_before_repaint() const { return screen_before_repaint_; }
 
 private:
     std::string refused_handles();
@@ -58,6 +60,7 @@ private:
     std::vector<std::pair<std::filesystem::path, std::filesystem::file_time_type>> outside_;
     std::filesystem::path registry_file_;
     std::filesystem::file_time_type registry_written_{};
+    std::vector<std::uint32_t> screen_before_repaint_;
 };
 
 }  // namespace emu

@@ -9,6 +9,8 @@
 
 #include <unistd.h>
 
+#include "gdi/Gdi.h"
+#include "gdi/PngFile.h"
 #include "host/DeviceHost.h"
 #include "host/EventLogFile.h"
 #include "host/GremlinChecks.h"
@@ -83,7 +85,7 @@ private:
         return options_.output / ("gremlin-" + std::to_string(record_.seed) + "-" + std::to_string(record_.events) +
                                   extension);
     }
-    void report(const std::string& failure, DeviceHost* host);
+    void report(const std::string& failure, DeviceHost* host, const std::vector<std::uint32_t>& screen_before = {});
 
     const GremlinOptions& options_;
     std::ostream& out_;
@@ -91,13 +93,17 @@ private:
     Record record_;
 };
 
-void Gremlin::report(const std::string& failure, DeviceHost* host) {
+// The screenshot shows the device after the failing event and its checks; when a repaint
+// changed the screen, the screen before it is saved beside it as -before.png.
+void Gremlin::report(const std::string& failure, DeviceHost* host, const std::vector<std::uint32_t>& screen_before) {
     std::lock_guard lock(record_.mutex);
     auto script = artifact(".script");
     std::ofstream file(script);
     file << kGremlinMark << record_.seed << ", events 1 to " << record_.events << ", broke: " << failure << "\n";
     for (const auto& line : record_.lines) file << line << "\n";
     if (host) host->screenshot(artifact(".png"));
+    if (!screen_before.empty())
+        write_png_file(artifact("-before.png"), screen_before, Gdi::kScreenWidth, Gdi::kScreenHeight);
     std::error_code ignored;
     fs::copy_file(folder_.path() / "events.jsonl", artifact(".jsonl"), fs::copy_options::overwrite_existing, ignored);
     out_ << "gremlin " << record_.seed << " broke an invariant at event " << record_.events << ": " << failure << "\n"
@@ -148,7 +154,7 @@ Outcome Gremlin::run(const std::function<void(DeviceHost&)>& install, const std:
         broken = checks.at_end();
     }
     if (log) log->finish();
-    if (!broken.empty()) report(broken, host.get());
+    if (!broken.empty()) report(broken, host.get(), checks.screen_before_repaint());
     return {record_.seed, record_.events, broken};
 }
 
