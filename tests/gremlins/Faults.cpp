@@ -1,10 +1,10 @@
 // A window that breaks one gremlin invariant on purpose, chosen by FAULT at build time:
 // none, a brush leaked per paint, a tap shown only after some later repaint, a spin on a
-// tap, or a destroyed window's handle used on a tap. Taps repaint the window in a colour
+// tap, a destroyed window's handle used on a tap, or a wait without end on a tap. Taps repaint the window in a colour
 // that counts them.
 #include <windows.h>
 
-enum Fault { kNone, kLeak, kStale, kSpin, kStaleHandle };
+enum Fault { kNone, kLeak, kStale, kSpin, kStaleHandle, kBlock };
 
 namespace {
 
@@ -17,6 +17,7 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
         if (FAULT == kSpin)
             for (volatile bool forever = true; forever;) {
             }
+        if (FAULT == kBlock) Sleep(INFINITE);
         if (FAULT == kStaleHandle) {
             HWND child = CreateWindowW(L"Fault", L"", WS_CHILD, 0, 0, 10, 10, window, nullptr, nullptr, nullptr);
             DestroyWindow(child);
