@@ -29,6 +29,9 @@ namespace {
 constexpr auto kIdleWithin = std::chrono::seconds(2);
 constexpr char kEventMark[] = "# event ";
 constexpr char kGremlinMark[] = "# gremlin ";
+// The progress line stays on one line of the terminal: written, cleared to its end, the
+// cursor back at its start, so that the next line written overwrites it.
+constexpr char kClearToEnd[] = "\033[K";
 
 using Actions = std::vector<ScriptAction>;
 
@@ -77,8 +80,9 @@ public:
         record_.seed = seed;
     }
 
+    // `progress` is told the number of each event as it starts.
     Outcome run(const std::function<void(DeviceHost&)>& install, const std::wstring& program,
-                const std::optional<std::vector<Actions>>& replay);
+                const std::optional<std::vector<Actions>>& replay, const std::function<void(int)>& progress);
 
 private:
     fs::path artifact(const std::string& extension) const {
@@ -112,7 +116,7 @@ void Gremlin::report(const std::string& failure, DeviceHost* host, const std::ve
 }
 
 Outcome Gremlin::run(const std::function<void(DeviceHost&)>& install, const std::wstring& program,
-                     const std::optional<std::vector<Actions>>& replay) {
+                     const std::optional<std::vector<Actions>>& replay, const std::function<void(int)>& progress) {
     const fs::path device = folder_.path() / "device";
     std::error_code failure;
     if (options_.device)
@@ -131,6 +135,7 @@ Outcome Gremlin::run(const std::function<void(DeviceHost&)>& install, const std:
     const int total = replay ? static_cast<int>(replay->size()) : options_.events;
     std::string broken;
     for (int n = 1; n <= total && broken.empty(); ++n) {
+        progress(n);
         auto event = replay ? (*replay)[static_cast<std::size_t>(n - 1)]
                             : host->inspect([&](Device& d) { return draw.next(d); });
         {
@@ -201,13 +206,17 @@ int run_gremlins(const GremlinOptions& options, const std::function<void(DeviceH
     const int count = replay ? 1 : options.count;
     for (int k = 0; k < count; ++k) {
         const std::uint64_t gremlin_seed = seed + static_cast<std::uint64_t>(k);
-        if (terminal) err << "\rgremlin " << k + 1 << " of " << count << " (seed " << gremlin_seed << ")" << std::flush;
+        auto progress = [&](int event) {
+            if (terminal && event % 500 == 1)
+                err << "gremlin " << k + 1 << " of " << count << " (seed " << gremlin_seed << "), event " << event
+                    << kClearToEnd << "\r" << std::flush;
+        };
         Gremlin gremlin(options, gremlin_seed, out);
-        outcomes.push_back(gremlin.run(install, program, replay));
+        outcomes.push_back(gremlin.run(install, program, replay, progress));
         events += outcomes.back().events;
         if (!outcomes.back().failure.empty()) break;
     }
-    if (terminal) err << "\n";
+    if (terminal) err << kClearToEnd << std::flush;
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     out << "gremlins: " << outcomes.size() << " run, " << events << " events, "
         << static_cast<long long>(seconds > 0 ? events / seconds : 0) << " events/s\n";
