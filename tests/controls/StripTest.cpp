@@ -103,6 +103,12 @@ TEST_F(Strip, TheIconUnderThePenWhereItLeavesTheStripIsLaunched) {
     Move(CellMiddle(7));
     EXPECT_EQ(CellColour(4), kPressedColour);
     Up(CellMiddle(7));
+
+    Down(POINT{CellMiddle(1).x, kStripTop - 3});  // put down beside the strip, slid over it and away
+    Move(CellMiddle(1));
+    Move(POINT{CellMiddle(1).x, kStripTop - 10});
+    Up(POINT{CellMiddle(1).x, kStripTop - 10});
+    EXPECT_EQ(CellColour(1), kPanelColour);
     EXPECT_EQ(Timeline(), (Lines{Opened(3), kHidden, Opened(4), kHidden}));
 }
 

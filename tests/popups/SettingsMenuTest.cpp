@@ -88,7 +88,7 @@ TEST_F(SettingsMenuTest, OnlyPointsInsideTheMarginsReachAnEntry) {
     }
 }
 
-TEST_F(SettingsMenuTest, DraggingMovesTheHighlightReleasingChoosesItAndARepaintDrawsItPlainAndRaisesTheMenu) {
+TEST_F(SettingsMenuTest, DraggingMovesTheHighlightReleasingChoosesItAndARepaintKeepsItAndRaisesTheMenu) {
     Down(Centre(0).x, Centre(0).y);
     Move(Centre(1).x, Centre(1).y);
     EXPECT_EQ(Highlighted(), 1);
@@ -103,6 +103,11 @@ TEST_F(SettingsMenuTest, DraggingMovesTheHighlightReleasingChoosesItAndARepaintD
     Down(Centre(4).x, Centre(4).y);
     Up(2, Centre(4).y);  // outside
     EXPECT_EQ(Commands(), Sent{4028});
+    Down(-10, Centre(2).y);  // put down beside the menu, slid over it and away
+    Move(Centre(2).x, Centre(2).y);
+    Move(-10, Centre(2).y);
+    Up(-10, Centre(2).y);
+    EXPECT_EQ(Highlighted(), 4);
 
     OnUiThread([this] {
         WNDCLASS wc = {};
@@ -117,7 +122,7 @@ TEST_F(SettingsMenuTest, DraggingMovesTheHighlightReleasingChoosesItAndARepaintD
     ASSERT_EQ(WindowAt(kLeft + 120, kTop + 120), L"Cover");
     Repaint(menu->Window());
     EXPECT_EQ(Highlighted(), 4);
-    EXPECT_EQ(CellBackground(4), kMenuColour);
+    EXPECT_EQ(CellBackground(4), kMenuHighlightColour);
     EXPECT_EQ(WindowAt(kLeft + 120, kTop + 120), L"Settings Menu");
     EXPECT_EQ(Pixel(96, 120), kDividerColour);
 }
