@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in a Release build, once under
-# the address and undefined-behaviour sanitizers, the threaded tests under the thread
-# sanitizer, and each fuzz target briefly. Warnings are errors in all of them.
+# the address and undefined-behaviour sanitizers followed by a short horde of gremlins, the
+# threaded tests under the thread sanitizer, and each fuzz target briefly. Warnings are
+# errors in all of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-dependencies.sh
@@ -24,6 +25,14 @@ run_suite() {  # name, ctest label filter or "", build targets or "", cmake opti
 run_suite release "" "" -DCMAKE_BUILD_TYPE=Release
 run_suite sanitized "" "" -DCMAKE_BUILD_TYPE=Debug -DTESSELINK_SANITIZE="address;undefined" \
           -DTESSELINK_BENCHMARKS=OFF -DTESSELINK_DESKTOP=OFF
+# A short horde of gremlins on the sanitized program; a broken invariant fails the script.
+# The device folders go to memory when the machine has a memory file system.
+start=$SECONDS
+echo "== gremlins"
+gremlin_tmp=/dev/shm
+[[ -d $gremlin_tmp && -w $gremlin_tmp ]] || gremlin_tmp=${TMPDIR:-/tmp}
+(cd build/sanitized && TMPDIR=$gremlin_tmp ./tesselink --gremlins 5 --seed 1 --events 2000)
+echo "== gremlins took $((SECONDS - start)) s"
 run_suite threads threaded "${threaded_targets[*]}" -DCMAKE_BUILD_TYPE=Debug -DTESSELINK_SANITIZE=thread \
           -DTESSELINK_BENCHMARKS=OFF -DTESSELINK_DESKTOP=OFF
 start=$SECONDS
