@@ -5,7 +5,7 @@
 #include <optional>
 #include <sstream>
 
-#include "kernel/EventLog.h"
+#include "kernel/WideText.h"
 
 namespace emu {
 

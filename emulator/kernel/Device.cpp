@@ -1,7 +1,5 @@
 #include "kernel/Device.h"
 
-#include <cwctype>
-
 namespace emu {
 
 namespace {
@@ -10,13 +8,6 @@ thread_local Device* t_device = nullptr;
 
 Device* current_device() { return t_device; }
 void bind_current_device(Device* device) { t_device = device; }
-
-bool same_name(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::towlower(a[i]) != std::towlower(b[i])) return false;
-    return true;
-}
 
 Device::Device(std::filesystem::path root, Clock::Mode mode)
     : clock(mode), log(clock), scheduler(*this, clock), image_root(std::move(root)) {

@@ -12,6 +12,7 @@
 #include "kernel/KernelObjects.h"
 #include "kernel/Module.h"
 #include "kernel/Scheduler.h"
+#include "kernel/WideText.h"
 
 namespace emu {
 
@@ -98,8 +99,5 @@ public:
 private:
     Device* previous_;
 };
-
-// Case-insensitive comparison of device names and paths.
-bool same_name(std::wstring_view a, std::wstring_view b);
 
 }  // namespace emu

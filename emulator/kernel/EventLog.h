@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "kernel/WideText.h"
+
 namespace emu {
 
 class Clock;
@@ -50,9 +52,5 @@ private:
     std::vector<Event> events_;
     std::function<void(const Event&)> listener_;
 };
-
-// UTF-8 for log fields and host paths.
-std::string utf8(std::wstring_view text);
-std::wstring widen_utf8(std::string_view text);
 
 }  // namespace emu
