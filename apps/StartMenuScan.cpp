@@ -28,7 +28,8 @@ void FullScan(const WCHAR* folder) {
     // One block of records per folder level, given back when the folder is done.
     std::unique_ptr<WIN32_FIND_DATA[]> records(new WIN32_FIND_DATA[kFolderListingRoom]);
     int count = ListDirectory(folder, records.get(), kFolderListingRoom);
-    for (int i = 0; i < count; ++i) {
+    // Once the list is full nothing more would be kept, so no further folder is entered.
+    for (int i = 0; i < count && appState.startMenuCount < kMaxApplicationItems; ++i) {
         std::wstring path = std::wstring(folder) + records[i].cFileName;
         if (IsPlainFolder(records[i])) path += L'\\';
         if (!FitsPathBuffer(path)) continue;

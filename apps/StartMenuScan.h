@@ -10,7 +10,7 @@ void TopLevelScan(const WCHAR* startMenuDirectory);
 
 // Appends every program and shortcut of `folder` (ending in a backslash) and of its plain
 // sub-folders, depth first and in place, to the Start Menu list, with display names and
-// with those already on the chosen list selected.
+// with those already on the chosen list selected; it stops as soon as the list is full.
 void FullScan(const WCHAR* folder);
 
 // 1 when an item of the chosen list has exactly this path (letter case counts), else 0.

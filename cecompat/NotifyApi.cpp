@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "DeviceImage.h"
-#include "kernel/WideText.h"
+#include "kernel/SameName.h"
+#include "kernel/Utf8.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "LinkWraps.h"
 #include "ShellFiles.h"
-#include "kernel/WideText.h"
+#include "kernel/SameName.h"
 #include "shell/BuiltinPrograms.h"
 
 CECOMPAT_REAL_IMPORT(ShellExecuteExW);

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "shell/BuiltinPrograms.h"
-#include "kernel/WideText.h"
+#include "kernel/SameName.h"
 
 namespace cecompat {
 

@@ -1,11 +1,10 @@
 #include "device/DeviceSettings.h"
 
 #include <charconv>
-#include <fstream>
+#include <cstdio>
 #include <optional>
-#include <sstream>
 
-#include "kernel/WideText.h"
+#include "kernel/Utf8.h"
 
 namespace emu {
 
@@ -107,18 +106,19 @@ bool parse_device_settings(std::string_view text, DeviceSettings& settings, std:
     return true;
 }
 
-bool load_device_settings(const std::filesystem::path& image_root, DeviceSettings& settings, std::string& error) {
-    const auto path = image_root / ".device" / kSettingsFileName;
-    std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) return true;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot read " + path.string();
-        return false;
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return parse_device_settings(text.str(), settings, error);
+std::string format_device_settings(const DeviceSettings& settings) {
+    const char* ac = settings.ac_line == AcLine::Online    ? "on"
+                     : settings.ac_line == AcLine::Offline ? "off"
+                                                           : "unknown";
+    const auto battery = settings.battery_percent == BATTERY_PERCENTAGE_UNKNOWN
+                             ? std::string("unknown")
+                             : std::to_string(settings.battery_percent);
+    char language[8];
+    std::snprintf(language, sizeof language, "0x%04x", static_cast<unsigned>(settings.language));
+    return "# What the device reports about itself, as its owner last set it.\n"
+           "ac=" + std::string(ac) + "\nbattery=" + battery + "\nmemory=" + std::to_string(settings.memory_load) +
+           "\nstore_size=" + std::to_string(settings.store_size) + "\nstore_free=" +
+           std::to_string(settings.store_free) + "\noem=" + utf8(settings.oem_info) + "\nlanguage=" + language + "\n";
 }
 
 }  // namespace emu

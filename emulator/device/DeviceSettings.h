@@ -7,6 +7,8 @@
 
 namespace emu {
 
+class EventLog;
+
 // Whether the device runs on mains power, as SYSTEM_POWER_STATUS_EX reports it.
 enum class AcLine : BYTE { Offline = AC_LINE_OFFLINE, Online = AC_LINE_ONLINE, Unknown = AC_LINE_UNKNOWN };
 
@@ -28,7 +30,15 @@ inline constexpr std::string_view kSettingsFileName = "settings.ini";
 // are skipped. A bad line leaves `settings` as it was and `error` names the line.
 bool parse_device_settings(std::string_view text, DeviceSettings& settings, std::string& error);
 
-// Reads the settings file of an image. A missing file leaves the defaults and succeeds.
+// The settings as the file's lines, which parse_device_settings reads back unchanged.
+std::string format_device_settings(const DeviceSettings& settings);
+
+// Writes the settings file of an image, whole or not at all (see save_kept_file, which
+// logs a failure).
+bool save_device_settings(const std::filesystem::path& image_root, const DeviceSettings& settings, EventLog& log);
+
+// Reads the settings file of an image. A missing file leaves the defaults and succeeds; one
+// that cannot be read fails, naming the file and the reason.
 bool load_device_settings(const std::filesystem::path& image_root, DeviceSettings& settings, std::string& error);
 
 }  // namespace emu

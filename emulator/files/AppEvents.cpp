@@ -1,11 +1,12 @@
 #include "files/AppEvents.h"
 
 #include <algorithm>
-#include <fstream>
+#include <sstream>
 
 #include <notify.h>
 
 #include "kernel/Device.h"
+#include "kernel/KeptFile.h"
 
 namespace emu {
 
@@ -15,41 +16,48 @@ std::filesystem::path file_of(const Device& device) {
     return device.image_root / ".device" / "notifications.txt";
 }
 
-void save(const Device& device, const std::vector<AppEventRegistration>& registrations) {
-    auto file = file_of(device);
-    auto temporary = file;
-    temporary += ".tmp";
-    std::error_code error;
-    std::filesystem::create_directories(file.parent_path(), error);
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        for (const auto& registration : registrations)
-            out << registration.event << ' ' << utf8(registration.application) << '\n';
-    }
-    std::filesystem::rename(temporary, file, error);
+bool save(Device& device, const std::vector<AppEventRegistration>& registrations) {
+    std::string text;
+    for (const auto& registration : registrations)
+        text += std::to_string(registration.event) + ' ' + utf8(registration.application) + '\n';
+    return save_kept_file(file_of(device), text, device.log);
 }
 
 }  // namespace
 
-std::vector<AppEventRegistration> app_event_registrations(const Device& device) {
-    std::vector<AppEventRegistration> registrations;
-    std::ifstream in(file_of(device));
+bool read_app_event_registrations(const Device& device, std::vector<AppEventRegistration>& registrations,
+                                  std::string& error) {
+    auto content = read_kept_file(file_of(device));
+    error = content.error;
+    std::istringstream in(content.bytes);
     long event;
     std::string application;
     while (in >> event && in.get() == ' ' && std::getline(in, application))
         registrations.push_back({event, widen_utf8(application)});
+    return error.empty();
+}
+
+std::vector<AppEventRegistration> app_event_registrations(const Device& device) {
+    std::vector<AppEventRegistration> registrations;
+    std::string error;
+    read_app_event_registrations(device, registrations, error);
     return registrations;
 }
 
-void run_app_at_event(Device& device, std::wstring_view application, long event) {
-    auto registrations = app_event_registrations(device);
+bool run_app_at_event(Device& device, std::wstring_view application, long event) {
+    std::vector<AppEventRegistration> registrations;
+    std::string error;
+    if (!read_app_event_registrations(device, registrations, error)) {
+        device.log.record("save-failed", {{"file", file_of(device).string()}, {"reason", error}});
+        return false;
+    }
     auto same = [&](const AppEventRegistration& r) {
         return same_name(r.application, application) && (event == NOTIFICATION_EVENT_NONE || r.event == event);
     };
     std::erase_if(registrations, same);
     if (event != NOTIFICATION_EVENT_NONE) registrations.push_back({event, std::wstring(application)});
-    save(device, registrations);
     device.log.record("run-app-at-event", {{"app", utf8(application)}, {"event", static_cast<long long>(event)}});
+    return save(device, registrations);
 }
 
 std::vector<std::wstring> registered_wakeup_apps(const Device& device) {

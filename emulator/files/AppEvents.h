@@ -16,11 +16,16 @@ struct AppEventRegistration {
     std::wstring application;
 };
 
+// The registrations; false with `error` set when the file is there but cannot be read.
+bool read_app_event_registrations(const Device& device, std::vector<AppEventRegistration>& registrations,
+                                  std::string& error);
 std::vector<AppEventRegistration> app_event_registrations(const Device& device);
 
 // Adds a registration, or with event 0 (none) removes every registration of the
-// application (compared without regard to case). Logs "run-app-at-event".
-void run_app_at_event(Device& device, std::wstring_view application, long event);
+// application (compared without regard to case), and saves the file. Logs
+// "run-app-at-event"; false when the file could not be read (it is then left as it is)
+// or saved.
+bool run_app_at_event(Device& device, std::wstring_view application, long event);
 
 // The applications to run at the next power-on, in registration order.
 std::vector<std::wstring> registered_wakeup_apps(const Device& device);

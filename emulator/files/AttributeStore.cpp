@@ -2,10 +2,11 @@
 
 #include <cstdio>
 #include <cwctype>
-#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "kernel/EventLog.h"
+#include "kernel/KeptFile.h"
 
 namespace emu {
 
@@ -23,10 +24,12 @@ bool is_at_or_below(const std::wstring& key, const std::wstring& top) {
 
 }  // namespace
 
-AttributeStore::AttributeStore(std::filesystem::path file) : file_(std::move(file)) { load(); }
+AttributeStore::AttributeStore(std::filesystem::path file, EventLog& log) : file_(std::move(file)), log_(log) { load(); }
 
 void AttributeStore::load() {
-    std::ifstream in(file_);
+    auto content = read_kept_file(file_);
+    load_error_ = content.error;
+    std::istringstream in(content.bytes);
     std::string line;
     while (std::getline(in, line)) {
         unsigned attributes;
@@ -37,20 +40,15 @@ void AttributeStore::load() {
     }
 }
 
-void AttributeStore::save() const {
-    std::error_code error;
-    std::filesystem::create_directories(file_.parent_path(), error);
-    auto temporary = file_;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        char number[12];
-        for (const auto& [key, entry] : entries_) {
-            std::snprintf(number, sizeof number, "%08x ", static_cast<unsigned>(entry.attributes));
-            out << number << utf8(entry.path) << '\n';
-        }
+bool AttributeStore::save() {
+    if (!load_error_.empty()) return false;
+    std::string text;
+    char number[12];
+    for (const auto& [key, entry] : entries_) {
+        std::snprintf(number, sizeof number, "%08x ", static_cast<unsigned>(entry.attributes));
+        text += number + utf8(entry.path) + '\n';
     }
-    std::filesystem::rename(temporary, file_, error);
+    return save_kept_file(file_, text, log_);
 }
 
 std::optional<DWORD> AttributeStore::get(std::wstring_view device_path) const {
@@ -59,9 +57,9 @@ std::optional<DWORD> AttributeStore::get(std::wstring_view device_path) const {
     return it->second.attributes;
 }
 
-void AttributeStore::set(std::wstring_view device_path, DWORD attributes) {
+bool AttributeStore::set(std::wstring_view device_path, DWORD attributes) {
     entries_[key_of(device_path)] = {std::wstring(device_path), attributes};
-    save();
+    return save();
 }
 
 std::vector<std::wstring> AttributeStore::keys_at_or_below(std::wstring_view device_path) const {

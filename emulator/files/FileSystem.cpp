@@ -21,12 +21,18 @@ fs::file_type type_of(const fs::path& host) {
 }  // namespace
 
 FileSystem::FileSystem(Device& device)
-    : paths_(device.image_root),
-      attributes_(device.image_root / PathResolver::kMetadataFolder / "attributes.txt") {
+    : log_(device.log),
+      paths_(device.image_root),
+      attributes_(device.image_root / PathResolver::kMetadataFolder / "attributes.txt", device.log) {
     // Looks the file system up at each call, so a device whose file system was replaced
     // never reaches a destroyed one.
     device.objects.close_handlers.push_back(
         [&device](void* handle) { return device.files && device.files->close(handle); });
+}
+
+DWORD FileSystem::refuse(std::wstring_view path, const char* reason, DWORD error) {
+    log_.record("file-refused", {{"path", utf8(path)}, {"reason", reason}});
+    return error;
 }
 
 DWORD FileSystem::existing(std::wstring_view path, ResolvedPath& resolved, bool& is_folder) const {
@@ -68,8 +74,7 @@ DWORD FileSystem::set_attributes(std::wstring_view path, DWORD attributes) {
     auto error = existing(path, resolved, is_folder);
     if (error) return error;
     if (resolved.device_path.empty()) return ERROR_ACCESS_DENIED;
-    attributes_.set(resolved.device_path, attributes & kSettableAttributes);
-    return ERROR_SUCCESS;
+    return attributes_.set(resolved.device_path, attributes & kSettableAttributes) ? ERROR_SUCCESS : ERROR_CANTWRITE;
 }
 
 DWORD FileSystem::delete_file(std::wstring_view path) {

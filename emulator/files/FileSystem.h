@@ -14,10 +14,15 @@
 namespace emu {
 
 class Device;
+class EventLog;
 
 // The device's file system: device paths over the image folder (see PathResolver), the
 // attributes of each file, open files and directory searches. Operations answer a Win32
 // error code (ERROR_SUCCESS when they succeed); the API layer turns it into the last error.
+//
+// A file is opened only where a path really leads and only when it is a regular file; an
+// open refused for a symbolic link or for a FIFO, socket or device node is logged as
+// "file-refused", since the program may not say why its file went unwritten.
 //
 // A folder's default attributes are exactly FILE_ATTRIBUTE_DIRECTORY, a file's
 // FILE_ATTRIBUTE_ARCHIVE; SetFileAttributes replaces them. A search lists a folder's
@@ -29,6 +34,8 @@ public:
     FileSystem& operator=(const FileSystem&) = delete;
 
     ResolvedPath resolve(std::wstring_view device_path) const { return paths_.resolve(device_path); }
+    // Why the attributes file could not be read, or "" (see AttributeStore).
+    const std::string& load_error() const { return attributes_.load_error(); }
 
     DWORD get_attributes(std::wstring_view path, DWORD& attributes) const;
     DWORD set_attributes(std::wstring_view path, DWORD attributes);
@@ -71,6 +78,10 @@ private:
     bool read_only(const ResolvedPath& path) const;
     std::vector<WIN32_FIND_DATAW> list(const ResolvedPath& folder, std::wstring_view mask) const;
 
+    // Logs "file-refused" with the path and `reason`, and answers `error`.
+    DWORD refuse(std::wstring_view path, const char* reason, DWORD error);
+
+    EventLog& log_;
     PathResolver paths_;
     AttributeStore attributes_;
     HandleTable<OpenFile> files_{kFileTag};

@@ -12,8 +12,6 @@
 
 namespace emu {
 
-namespace fs = std::filesystem;
-
 struct FileSystem::OpenFile {
     int descriptor = -1;
     bool readable = false;
@@ -40,24 +38,54 @@ int open_flags(DWORD access, DWORD disposition) {
 
 bool valid_disposition(DWORD disposition) { return disposition >= CREATE_NEW && disposition <= TRUNCATE_EXISTING; }
 
+bool changes(DWORD access, DWORD disposition) {
+    return (access & GENERIC_WRITE) || disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING;
+}
+
+constexpr const char* kNotAFile = "not a regular file (a FIFO, socket or device node)";
+
+// Whether the opened descriptor is a regular file, which then blocks as files do.
+bool regular_file(int descriptor) {
+    struct stat status;
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    return true;
+}
+
 }  // namespace
 
+// Opens the file where the path really leads, relative to its opened folder and without
+// following a link in its place, so that no link put there after the path was resolved is
+// followed either. Only regular files open: a FIFO, socket or device node could block the
+// device or reach the host, and is refused as a file the user may not open.
 DWORD FileSystem::open_descriptor(std::wstring_view path, DWORD access, DWORD disposition, int& descriptor) {
     descriptor = -1;
     if (!valid_disposition(disposition)) return ERROR_INVALID_PARAMETER;
     auto resolved = paths_.resolve(path);
+    if (resolved.refused_link) return refuse(path, resolved.refused_link, resolved.error);
     if (!resolved) return resolved.error;
-    std::error_code error;
-    auto type = fs::status(resolved.host, error).type();
-    bool exists = type != fs::file_type::not_found;
-    if (type == fs::file_type::directory) return ERROR_ACCESS_DENIED;
-    if (!fs::is_directory(resolved.host.parent_path(), error)) return ERROR_PATH_NOT_FOUND;
-    if (exists && disposition == CREATE_NEW) return ERROR_FILE_EXISTS;
-    if (!exists && (disposition == OPEN_EXISTING || disposition == TRUNCATE_EXISTING)) return ERROR_FILE_NOT_FOUND;
-    bool changes = (access & GENERIC_WRITE) || disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING;
-    if (exists && changes && read_only(resolved)) return ERROR_ACCESS_DENIED;
-    descriptor = ::open(resolved.host.c_str(), open_flags(access, disposition), 0644);
-    if (descriptor < 0) return error_from_errno(errno);
+    int folder = ::open(resolved.real.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return ERROR_PATH_NOT_FOUND;
+    auto name = resolved.real.filename();
+    struct stat status;
+    bool exists = ::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+    DWORD error = ERROR_SUCCESS;
+    if (exists && S_ISDIR(status.st_mode)) error = ERROR_ACCESS_DENIED;
+    else if (exists && !S_ISREG(status.st_mode)) error = refuse(path, kNotAFile, ERROR_ACCESS_DENIED);
+    else if (exists && disposition == CREATE_NEW) error = ERROR_FILE_EXISTS;
+    else if (!exists && (disposition == OPEN_EXISTING || disposition == TRUNCATE_EXISTING)) error = ERROR_FILE_NOT_FOUND;
+    else if (exists && changes(access, disposition) && read_only(resolved)) error = ERROR_ACCESS_DENIED;
+    if (!error) {
+        descriptor = ::openat(folder, name.c_str(), open_flags(access, disposition) | O_NOFOLLOW | O_NONBLOCK, 0644);
+        error = descriptor < 0 ? error_from_errno(errno)
+                : regular_file(descriptor) ? ERROR_SUCCESS : refuse(path, kNotAFile, ERROR_ACCESS_DENIED);
+    }
+    ::close(folder);
+    if (error && descriptor >= 0) ::close(descriptor);
+    if (error) {
+        descriptor = -1;
+        return error;
+    }
     bool reports_existing = disposition == OPEN_ALWAYS || disposition == CREATE_ALWAYS;
     return exists && reports_existing ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS;
 }

@@ -48,11 +48,15 @@ std::vector<WIN32_FIND_DATAW> FileSystem::list(const ResolvedPath& folder, std::
         auto name = widen_utf8(it->path().filename().string());
         if (name.size() >= MAX_PATH || !matches_mask(name, mask)) continue;
         if (folder.device_path.empty() && same_name(name, PathResolver::kMetadataFolder)) continue;
-        if (it->is_symlink() && !paths_.inside(it->path())) continue;
+        // A link is listed only where it could be opened: not a dangling one, not one
+        // leading outside, and not one leading back to a folder of the path (a loop).
+        fs::path target;
+        std::error_code link_error;
+        if (it->is_symlink(link_error) && paths_.follow(folder, it->path(), target) != nullptr) continue;
         struct stat info;
         if (::stat(it->path().c_str(), &info) != 0) continue;
         WIN32_FIND_DATAW data{};
-        ResolvedPath entry{it->path(), folder.device_path + L"\\" + name, 0};
+        ResolvedPath entry{it->path(), folder.device_path + L"\\" + name};
         data.dwFileAttributes = attributes_of(entry, S_ISDIR(info.st_mode));
         data.ftLastWriteTime = filetime_of(info.st_mtim);
         data.ftLastAccessTime = filetime_of(info.st_atim);

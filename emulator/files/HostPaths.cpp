@@ -49,21 +49,29 @@ bool valid_name(std::wstring_view name) {
 }
 
 // The entry of `folder` that `name` names: the exact spelling when it exists, else the
-// first entry equal to it without regard to case, else `name` as written. `linked` is set
-// when the entry is a symbolic link.
+// first entry equal to it without regard to case, else `name` as written. `linked` tells
+// whether the entry is a symbolic link.
 std::string entry_named(const fs::path& folder, std::wstring_view name, bool& linked) {
     auto written = utf8(name);
     std::error_code error;
     auto status = fs::symlink_status(folder / written, error);
-    linked |= fs::is_symlink(status);
+    linked = fs::is_symlink(status);
     if (fs::exists(status)) return written;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         auto entry = it->path().filename().string();
         if (!same_name(widen_utf8(entry), name)) continue;
-        linked |= it->is_symlink(error);
+        linked = it->is_symlink(error);
         return entry;
     }
     return written;
+}
+
+constexpr const char* kLoop = "a symbolic link leading back to a folder of its own path";
+
+// Whether `path` is `folder` or lies below it (both real paths).
+bool at_or_below(const fs::path& path, const fs::path& folder) {
+    auto relative = path.lexically_relative(folder);
+    return !relative.empty() && *relative.begin() != "..";
 }
 
 // The path's names, with "." dropped and ".." taking back the name before it; false when
@@ -89,29 +97,43 @@ PathResolver::PathResolver(fs::path root) : root_(std::move(root)) {
     canonical_root_ = fs::weakly_canonical(root_, error);
 }
 
-bool PathResolver::inside(const fs::path& host) const {
+const char* PathResolver::follow(const std::vector<fs::path>& passed, const fs::path& link, fs::path& target) const {
     std::error_code error;
-    auto real = fs::weakly_canonical(host, error);
-    if (error) return false;
-    auto relative = real.lexically_relative(canonical_root_);
-    if (relative.empty() || *relative.begin() == "..") return false;
-    return relative == "." || !same_name(widen_utf8(relative.begin()->string()), kMetadataFolder);
+    target = fs::canonical(link, error);
+    if (error) return error.value() == ELOOP ? kLoop : "a symbolic link whose target does not exist";
+    if (!at_or_below(target, canonical_root_)) return "a symbolic link leading outside the device";
+    auto relative = target.lexically_relative(canonical_root_);
+    if (relative != "." && same_name(widen_utf8(relative.begin()->string()), kMetadataFolder))
+        return "a symbolic link into the device's metadata folder";
+    for (const auto& folder : passed)
+        if (at_or_below(folder, target)) return kLoop;
+    return nullptr;
+}
+
+const char* PathResolver::follow(const ResolvedPath& folder, const fs::path& link, fs::path& target) const {
+    return follow(folder.passed, link, target);
 }
 
 ResolvedPath PathResolver::resolve(std::wstring_view device_path) const {
     std::vector<std::wstring_view> names;
     if (!split_names(device_path, names)) return {{}, {}, ERROR_ACCESS_DENIED};
-    ResolvedPath resolved{root_, {}, 0};
-    bool linked = false;
+    if (!names.empty() && same_name(names.front(), kMetadataFolder)) return {{}, {}, ERROR_ACCESS_DENIED};
+    ResolvedPath resolved{root_, {}, 0, canonical_root_, {canonical_root_}};
     for (auto name : names) {
         if (!valid_name(name)) return {{}, {}, ERROR_INVALID_NAME};
+        bool linked = false;
         auto entry = entry_named(resolved.host, name, linked);
         resolved.host /= entry;
         resolved.device_path += L"\\" + widen_utf8(entry);
+        // Without links and "..", a path cannot leave the root; only links need following.
+        if (!linked) {
+            resolved.real /= entry;
+        } else if (auto refusal = follow(resolved.passed, resolved.host, resolved.real)) {
+            DWORD error = refusal == kLoop ? ERROR_PATH_NOT_FOUND : ERROR_ACCESS_DENIED;
+            return {{}, std::move(resolved.device_path), error, {}, {}, refusal};
+        }
+        resolved.passed.push_back(resolved.real);
     }
-    // Without links and "..", a path cannot leave the root; only links need following.
-    bool metadata = !names.empty() && same_name(names.front(), kMetadataFolder);
-    if (metadata || (linked && !inside(resolved.host))) resolved.error = ERROR_ACCESS_DENIED;
     return resolved;
 }
 

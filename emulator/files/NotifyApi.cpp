@@ -24,6 +24,7 @@ extern "C" BOOL WINAPI CeRunAppAtEvent(WCHAR* pwszAppName, LONG lWhichEvent) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    emu::run_app_at_event(*device, pwszAppName, lWhichEvent);
-    return TRUE;
+    if (emu::run_app_at_event(*device, pwszAppName, lWhichEvent)) return TRUE;
+    SetLastError(ERROR_CANTWRITE);
+    return FALSE;
 }

@@ -13,7 +13,7 @@
 #include <stdio.h>
 #include <wchar.h>
 
-#include "files/CodePage1252.h"
+#include "kernel/CodePage1252.h"
 #include "files/TextStream.h"
 #include "kernel/Device.h"
 

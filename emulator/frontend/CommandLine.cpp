@@ -2,25 +2,12 @@
 
 #include <functional>
 #include <map>
-#include <sstream>
 
 namespace emu {
 
 namespace {
 
 using ValueOption = std::function<bool(CommandLine&, const std::string&)>;
-
-std::optional<TestTapRequest> parse_test_tap(const std::string& text) {
-    std::istringstream in(text);
-    TestTapRequest request;
-    char first_comma = 0, second_comma = 0;
-    if (!(in >> request.x >> first_comma >> request.y >> second_comma)) return std::nullopt;
-    std::string folder;
-    std::getline(in, folder);
-    if (first_comma != ',' || second_comma != ',' || folder.empty()) return std::nullopt;
-    request.folder = folder;
-    return request;
-}
 
 // Options that take a value; each stores it, or refuses it (false).
 const std::map<std::string, ValueOption>& value_options() {
@@ -34,7 +21,7 @@ const std::map<std::string, ValueOption>& value_options() {
              l.zoom = v[0] - '0';
              return true;
          }},
-        {"--test-tap", [](CommandLine& l, const std::string& v) { return bool(l.test_tap = parse_test_tap(v)); }},
+        {"--test-input", [](CommandLine& l, const std::string& v) { l.test_input = v; return true; }},
     };
     return options;
 }
@@ -53,18 +40,18 @@ const char* usage() {
     return "Usage: tesselink [options]\n"
            "Runs Tesselink on an emulated Pocket PC, in a window when a display is available.\n"
            "\n"
-           "  --device DIR       the device folder (created from the built-in image when missing or empty);\n"
-           "                     the window's default is $XDG_DATA_HOME/tesselink/device, headless runs\n"
-           "                     use a temporary one\n"
+           "  --device DIR       the device folder (created from the built-in image when missing or empty;\n"
+           "                     any other folder must hold a .device folder); the window's default is\n"
+           "                     $XDG_DATA_HOME/tesselink/device, headless runs use a temporary one\n"
            "  --reset-device     restore the device folder to the built-in image first\n"
-           "  --zoom N           screen zoom of the desktop window, 1 to 4 (default 2)\n"
+           "  --zoom N           screen zoom of the desktop window, 1 to 4 (default 2), or the\n"
+           "                     largest below it that fits the display\n"
            "  --headless         run without a window (also when no display is available)\n"
            "  --script FILE      headless: run the device actions in FILE\n"
            "  --screenshot FILE  headless: where the final screenshot goes\n"
-           "  --log FILE         where the event log goes when the device has shut down (JSON Lines)\n"
-           "  --test-tap X,Y,DIR for tests: tap screen point X,Y through the window's event queue,\n"
-           "                     save the window and the device's screen as DIR/window.png and\n"
-           "                     DIR/screen.png, then close the window\n"
+           "  --log FILE         the event log (JSON Lines), each event written as it happens\n"
+           "  --test-input FILE  for tests: give the window the input in FILE (taps, panel clicks,\n"
+           "                     keys, dropped files, pictures of the window), then close it\n"
            "  --help             show this text\n"
            "  --version          show the version\n";
 }
@@ -82,8 +69,8 @@ std::optional<CommandLine> parse_command_line(const std::vector<std::string>& ar
             error = "unknown option " + arg;
             return std::nullopt;
         }
-        if (i + 1 >= args.size()) {
-            error = arg + " needs a value";
+        if (i + 1 >= args.size() || args[i + 1].empty()) {
+            error = arg + (i + 1 >= args.size() ? " needs a value" : " needs a value, not an empty one");
             return std::nullopt;
         }
         if (!option->second(line, args[++i])) {

@@ -6,14 +6,6 @@
 
 namespace emu {
 
-// The desktop's test hook: tap screen point (x, y), then save the window and the screen
-// as PNG files in `folder` and close the window.
-struct TestTapRequest {
-    int x = 0;
-    int y = 0;
-    std::filesystem::path folder;
-};
-
 // What the user asked of `tesselink`.
 struct CommandLine {
     bool headless = false;
@@ -25,7 +17,7 @@ struct CommandLine {
     std::optional<std::filesystem::path> script;
     std::optional<std::filesystem::path> screenshot;
     std::optional<std::filesystem::path> log;
-    std::optional<TestTapRequest> test_tap;
+    std::optional<std::filesystem::path> test_input;  // the desktop's test hook (see TestInput)
 };
 
 // Null with `error` set for an unknown option or a bad value.

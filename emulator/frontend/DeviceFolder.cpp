@@ -1,7 +1,10 @@
 #include "frontend/DeviceFolder.h"
 
+#include <memory>
 #include <system_error>
 #include <vector>
+
+#include "host/DeviceFolderLock.h"
 
 namespace emu {
 
@@ -32,6 +35,9 @@ bool reset_device_folder(const fs::path& folder, std::string& error) {
         error = folder.string() + " is not a device folder (it holds no .device folder); it was left as it is";
         return false;
     }
+    // A device another emulator runs on is not emptied under it.
+    std::unique_ptr<DeviceFolderLock> lock;
+    if (fs::is_directory(folder / ".device", failure) && !(lock = DeviceFolderLock::take(folder, error))) return false;
     std::vector<fs::path> entries;
     for (const auto& entry : fs::directory_iterator(folder, failure)) entries.push_back(entry.path());
     for (const auto& entry : entries)

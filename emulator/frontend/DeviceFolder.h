@@ -14,8 +14,8 @@ std::optional<std::filesystem::path> default_device_folder(const char* xdg_data_
 // Empties a device folder so that the next boot fills it with the built-in image. Only a
 // folder that is a device (it holds the image's .device folder) or is empty is touched: a
 // mistyped --device naming some other folder is refused, not wiped. A missing folder
-// needs nothing. False, with `error` saying why, when the folder was refused or could
-// not be emptied.
+// needs nothing, and a device another emulator runs on is refused too. False, with
+// `error` saying why, when the folder was refused or could not be emptied.
 bool reset_device_folder(const std::filesystem::path& folder, std::string& error);
 
 }  // namespace emu

@@ -48,7 +48,7 @@ int run(const emu::CommandLine& line) {
         std::cerr << "tesselink: neither XDG_DATA_HOME nor HOME names a folder for the device; give --device\n";
         return 1;
     }
-    if (auto status = emu::run_desktop({*folder, line.zoom, line.log, line.test_tap}, install_program, kProgramPath,
+    if (auto status = emu::run_desktop({*folder, line.zoom, line.log, line.test_input}, install_program, kProgramPath,
                                        std::cerr))
         return *status;
     std::cout << "tesselink: no display, running headless\n";

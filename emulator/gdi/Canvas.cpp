@@ -30,10 +30,17 @@ RECT Canvas::drawable_bounds() const {
     return {limit_.left - origin_.x, limit_.top - origin_.y, limit_.right - origin_.x, limit_.bottom - origin_.y};
 }
 
+// Each visible piece is filled row by row, a whole row at a time; pieces as wide as the
+// surface are one run of memory, filled at once.
 void Canvas::fill(const RECT& rect, std::uint32_t pixel) {
     for_each_visible(rect, [&](const RECT& piece) {
-        for (LONG y = piece.top; y < piece.bottom; ++y)
-            fill_pixels(surface_.row(y) + piece.left, static_cast<std::size_t>(piece.right - piece.left), pixel);
+        const auto width = static_cast<std::size_t>(piece.right - piece.left);
+        const auto height = static_cast<std::size_t>(piece.bottom - piece.top);
+        if (width == static_cast<std::size_t>(surface_.width)) {
+            fill_pixels(surface_.row(piece.top), width * height, pixel);
+            return;
+        }
+        for (LONG y = piece.top; y < piece.bottom; ++y) fill_pixels(surface_.row(y) + piece.left, width, pixel);
     });
 }
 

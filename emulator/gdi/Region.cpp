@@ -4,13 +4,6 @@
 
 namespace emu {
 
-bool rect_empty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
-
-RECT rect_intersection(const RECT& a, const RECT& b) {
-    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
-    return rect_empty(r) ? RECT{0, 0, 0, 0} : r;
-}
-
 Region::Region(const RECT& rect) {
     if (!rect_empty(rect)) rects_.push_back(rect);
 }

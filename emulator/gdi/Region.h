@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <vector>
 
 #include <windef.h>
@@ -30,7 +31,13 @@ private:
     std::vector<RECT> rects_;
 };
 
-bool rect_empty(const RECT& r);
-RECT rect_intersection(const RECT& a, const RECT& b);
+// Inline: every fill and copy calls these once for each piece of its clip.
+inline bool rect_empty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+inline RECT rect_intersection(const RECT& a, const RECT& b) {
+    const RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                 std::min(a.bottom, b.bottom)};
+    return rect_empty(r) ? RECT{0, 0, 0, 0} : r;
+}
 
 }  // namespace emu

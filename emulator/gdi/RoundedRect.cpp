@@ -1,6 +1,7 @@
 #include "gdi/RoundedRect.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <utility>
 
@@ -11,37 +12,54 @@ namespace {
 // The covered pixels of a rounded rectangle, row by row. Each corner is a quadrant of an
 // ellipse through the centres of the pixels of a w x h box; a row of the shape starts at
 // its first pixel inside that ellipse, and is mirrored on the right and at the bottom.
-// Sizes are 64-bit and the ellipse test long double, exact for any corner a screen shows.
+// Sizes are 64-bit. The ellipse test is exact in 64-bit integers for corners up to
+// kIntegerCorner pixels, which covers any screen, and long double beyond.
 class RoundedShape {
 public:
     RoundedShape(RECT box, SIZE corner)
         : box_(box),
           w_(std::clamp<long long>(corner.cx, 0, 0LL + box.right - box.left)),
-          h_(std::clamp<long long>(corner.cy, 0, 0LL + box.bottom - box.top)) {}
+          h_(std::clamp<long long>(corner.cy, 0, 0LL + box.bottom - box.top)),
+          integer_(w_ <= kIntegerCorner && h_ <= kIntegerCorner) {}
 
     const RECT& box() const { return box_; }
 
-    // Pixels left out at each end of row y: the first column inside the corner's ellipse,
-    // estimated by a square root and settled by the exact test.
+    // The rows at the top, and at the bottom, that a corner cuts.
+    long long corner_rows() const { return w_ < 2 || h_ < 2 ? 0 : h_ / 2; }
+
+    // Pixels left out at each end of row y.
     long long inset(LONG y) const {
         const long long row = std::min(0LL + y - box_.top, 0LL + box_.bottom - 1 - y);
-        if (w_ < 2 || h_ < 2 || row >= h_ / 2) return 0;
-        const long double a = w_ - 1, b = h_ - 1, dy = 2 * row - b;
-        auto column = static_cast<long long>(std::ceil((a - a * std::sqrt(b * b - dy * dy) / b) / 2));
-        column = std::clamp(column, 0LL, w_ / 2);
-        while (column > 0 && inside_corner(column - 1, row)) --column;
-        while (column < w_ / 2 && !inside_corner(column, row)) ++column;
-        return column;
+        if (row >= corner_rows()) return 0;
+        return integer_ ? first_inside<double, long long>(row) : first_inside<long double, long double>(row);
     }
 
 private:
-    bool inside_corner(long long column, long long row) const {
-        const long double a = w_ - 1, b = h_ - 1, dx = 2 * column - a, dy = 2 * row - b;
+    // Up to this, a² b² < 2^60 and every term of the test fits in 64 bits.
+    static constexpr long long kIntegerCorner = 1 << 15;
+    static_assert(kIntegerCorner * kIntegerCorner <= (LLONG_MAX / 4) / (kIntegerCorner * kIntegerCorner));
+
+    // The first column of a corner row inside the ellipse (w / 2 when none), estimated by a
+    // square root and settled by the exact test.
+    template <class Real, class Exact>
+    long long first_inside(long long row) const {
+        const Real a = w_ - 1, b = h_ - 1, dy = 2 * row - b;
+        auto column = static_cast<long long>(std::ceil((a - a * std::sqrt(b * b - dy * dy) / b) / 2));
+        column = std::clamp(column, 0LL, w_ / 2);
+        while (column > 0 && inside<Exact>(column - 1, row)) --column;
+        while (column < w_ / 2 && !inside<Exact>(column, row)) ++column;
+        return column;
+    }
+
+    template <class Exact>
+    bool inside(long long column, long long row) const {
+        const Exact a = w_ - 1, b = h_ - 1, dx = 2 * column - a, dy = 2 * row - b;
         return dx * dx * b * b + dy * dy * a * a <= a * a * b * b;
     }
 
     RECT box_;
     long long w_, h_;
+    bool integer_;
 };
 
 RECT normalised(RECT box) {
@@ -57,19 +75,64 @@ struct RowLayout {
     bool operator==(const RowLayout&) const = default;
 };
 
-// The outline covers the pixels whose upper or lower neighbour lies outside the shape,
-// and at least the row's two end pixels.
-RowLayout layout_of(const RoundedShape& shape, LONG y, bool outlined) {
-    const RECT& box = shape.box();
-    const long long inset = shape.inset(y);
-    const auto left = static_cast<LONG>(box.left + inset), right = static_cast<LONG>(box.right - inset);
-    if (!outlined) return {left, left, right, right};
-    const bool edge_row = y == box.top || y == box.bottom - 1;
-    const long long inner =
-        edge_row ? 0LL + box.right - box.left : std::max({shape.inset(y - 1), shape.inset(y + 1), inset + 1});
-    const auto fill_left = static_cast<LONG>(std::min(box.left + inner, 0LL + right));
-    return {left, fill_left, static_cast<LONG>(std::max(box.right - inner, 0LL + fill_left)), right};
-}
+// Walks the shape's rows from `first` down, working out each row's inset once: a row's
+// outline depends on its neighbours' insets too, which the walk keeps at hand. The
+// outline covers the pixels whose upper or lower neighbour lies outside the shape, and at
+// least the row's two end pixels. Along the straight sides, where a row and both its
+// neighbours have no inset, every row is laid out alike and the walk takes them at once.
+class RowWalk {
+public:
+    // A layout and the number of rows from the walk's current row on that have it.
+    struct Run {
+        RowLayout layout;
+        LONG rows;
+    };
+
+    RowWalk(const RoundedShape& shape, LONG first, bool outlined)
+        : shape_(shape),
+          outlined_(outlined),
+          y_(first),
+          above_(first > shape.box().top ? shape.inset(first - 1) : 0),
+          here_(shape.inset(first)) {
+        const RECT& box = shape.box();
+        const long long corner_rows = shape.corner_rows();
+        straight_top_ = static_cast<LONG>(std::min(box.top + corner_rows + 1, 0LL + box.bottom));
+        straight_end_ = static_cast<LONG>(std::max(box.bottom - corner_rows - 1, 0LL + straight_top_));
+    }
+
+    // The layout of the current row and the rows after it alike, up to `end`; moves past them.
+    Run next(LONG end) {
+        const RECT& box = shape_.box();
+        const long long below = y_ + 1 < box.bottom ? shape_.inset(y_ + 1) : 0;
+        const RowLayout layout = layout_of(below);
+        if (y_ < straight_top_ || y_ >= straight_end_) {
+            ++y_;
+            above_ = std::exchange(here_, below);
+            return {layout, 1};
+        }
+        // The row after the straight ones, and the last of them, are no corner rows: no insets.
+        const LONG rows = std::min(straight_end_, end) - y_;
+        y_ += rows;
+        above_ = here_ = 0;
+        return {layout, rows};
+    }
+
+private:
+    RowLayout layout_of(long long below) const {
+        const RECT& box = shape_.box();
+        const auto left = static_cast<LONG>(box.left + here_), right = static_cast<LONG>(box.right - here_);
+        if (!outlined_) return {left, left, right, right};
+        const bool edge_row = y_ == box.top || y_ == box.bottom - 1;
+        const long long inner = edge_row ? 0LL + box.right - box.left : std::max({above_, below, here_ + 1});
+        const auto fill_left = static_cast<LONG>(std::min(box.left + inner, 0LL + right));
+        return {left, fill_left, static_cast<LONG>(std::max(box.right - inner, 0LL + fill_left)), right};
+    }
+
+    const RoundedShape& shape_;
+    bool outlined_;
+    LONG y_, straight_top_, straight_end_;
+    long long above_, here_;
+};
 
 void draw_rows(Canvas& canvas, const RowLayout& row, LONG top, LONG bottom, std::optional<std::uint32_t> outline,
                std::optional<std::uint32_t> fill) {
@@ -92,17 +155,22 @@ void draw_rounded_rect(Canvas& canvas, RECT box, SIZE corner, std::optional<std:
     }
     if (rect_empty(box) || (!outline && !fill)) return;
     const RoundedShape shape(box, corner);
-    const bool outlined = outline.has_value();
     const RECT drawable = canvas.drawable_bounds();
-    LONG top = std::max(box.top, drawable.top);
-    const LONG end = std::min(box.bottom, drawable.bottom);
-    while (top < end) {
-        const RowLayout row = layout_of(shape, top, outlined);
-        LONG bottom = top + 1;
-        while (bottom < end && layout_of(shape, bottom, outlined) == row) ++bottom;
-        draw_rows(canvas, row, top, bottom, outline, fill);
-        top = bottom;
+    const LONG first = std::max(box.top, drawable.top), end = std::min(box.bottom, drawable.bottom);
+    if (first >= end) return;
+    RowWalk walk(shape, first, outline.has_value());
+    auto [band, rows] = walk.next(end);
+    LONG band_top = first;
+    for (LONG y = first + rows; y < end; y += rows) {
+        const RowWalk::Run run = walk.next(end);
+        if (run.layout != band) {
+            draw_rows(canvas, band, band_top, y, outline, fill);
+            band = run.layout;
+            band_top = y;
+        }
+        rows = run.rows;
     }
+    draw_rows(canvas, band, band_top, end, outline, fill);
 }
 
 }  // namespace emu

@@ -11,12 +11,15 @@
 namespace emu {
 
 std::unique_ptr<DeviceHost> DeviceHost::boot(const BootOptions& options, std::string& error) {
+    auto lock = claim_device_folder(options, error);
+    if (!lock) return nullptr;
     auto device = assemble_device(options, error);
     if (!device) return nullptr;
-    return std::unique_ptr<DeviceHost>(new DeviceHost(std::move(device)));
+    return std::unique_ptr<DeviceHost>(new DeviceHost(std::move(lock), std::move(device)));
 }
 
-DeviceHost::DeviceHost(std::unique_ptr<Device> device) : device_(std::move(device)) {
+DeviceHost::DeviceHost(std::unique_ptr<DeviceFolderLock> lock, std::unique_ptr<Device> device)
+    : lock_(std::move(lock)), device_(std::move(device)) {
     if (device_->clock.mode() == Clock::Mode::Real) waker_ = std::make_unique<RealTimeWaker>(*device_);
 }
 
@@ -81,6 +84,12 @@ void DeviceHost::tap(int x, int y) {
 void DeviceHost::key(UINT virtual_key) {
     inject([&](Device& d) { d.windows->key(virtual_key, true); });
     inject([&](Device& d) { d.windows->key(virtual_key, false); });
+}
+
+void DeviceHost::press_power_button() {
+    inject([](Device& d) {
+        if (d.shell) d.shell->press_power_button();
+    });
 }
 
 void DeviceHost::wait_idle() {

@@ -13,6 +13,7 @@
 
 namespace emu {
 
+class DeviceFolderLock;
 class RealTimeWaker;
 
 struct BootOptions {
@@ -27,7 +28,8 @@ struct BootOptions {
 // so that what a call caused is visible when it returns.
 class DeviceHost {
 public:
-    // Boots a device on the image; null with `error` set when the image cannot be used.
+    // Boots a device on the image; null with `error` set when the image cannot be used or
+    // another emulator runs on it.
     static std::unique_ptr<DeviceHost> boot(const BootOptions& options, std::string& error);
     ~DeviceHost();
 
@@ -45,6 +47,8 @@ public:
     void stylus_up(int x, int y);
     void tap(int x, int y);
     void key(UINT virtual_key);  // press and release
+    // The power button: switches the device off, or on (see Shell::press_power_button).
+    void press_power_button();
 
     void wait_idle();
     // Virtual clocks: lets `ms` of device time pass, waking sleepers in order.
@@ -91,13 +95,14 @@ public:
     void reset();
 
 private:
-    explicit DeviceHost(std::unique_ptr<Device> device);
+    DeviceHost(std::unique_ptr<DeviceFolderLock> lock, std::unique_ptr<Device> device);
     void inject(const std::function<void(Device&)>& action);
     // Posts the answer to the newest box as its button would send it. Caller holds the mutex.
     bool post_answer(std::optional<int> id);
     // Waits until the device is idle; what ran may have set new deadlines.
     void settle(std::unique_lock<std::mutex>& lock);
 
+    std::unique_ptr<DeviceFolderLock> lock_;  // released only after the device has gone
     std::unique_ptr<Device> device_;
     std::unique_ptr<RealTimeWaker> waker_;  // real clocks only
 };

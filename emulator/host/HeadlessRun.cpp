@@ -3,8 +3,11 @@
 #include <fstream>
 
 #include "gdi/Gdi.h"
+#include "host/Boot.h"
 #include "host/DeviceHost.h"
+#include "host/EventLogFile.h"
 #include "host/Script.h"
+#include "host/StopSignals.h"
 #include "host/TemporaryFolder.h"
 
 namespace emu {
@@ -13,9 +16,11 @@ namespace {
 
 std::optional<Script> load_script(const std::optional<std::filesystem::path>& file, std::string& error) {
     if (!file) return Script{};
-    std::ifstream in(*file);
-    if (!in) {
-        error = "cannot read the script " + file->string();
+    std::error_code ignored;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(*file, ignored)) in.open(*file);
+    if (!in.is_open()) {
+        error = "cannot read the script " + file->string() + " (it must be a readable file)";
         return std::nullopt;
     }
     return Script::parse(in, file->string(), error);
@@ -31,6 +36,7 @@ int run_headless(const HeadlessOptions& options, const std::function<void(Device
         err << "tesselink: " << error << "\n";
         return 2;
     }
+    StopSignals signals;
     std::optional<TemporaryFolder> temporary;
     if (!options.device) temporary.emplace();
     auto host = DeviceHost::boot(BootOptions{options.device ? *options.device : temporary->path()}, error);
@@ -38,6 +44,8 @@ int run_headless(const HeadlessOptions& options, const std::function<void(Device
         err << "tesselink: " << error << "\n";
         return 1;
     }
+    if (auto notice = boot_notice(host->device()); !notice.empty()) err << "tesselink: " << notice << "\n";
+    auto log = EventLogFile::start(options.log, host->device().log);
     install(*host);
     host->start(program);
     bool ran = script->run(*host, error);
@@ -45,14 +53,18 @@ int run_headless(const HeadlessOptions& options, const std::function<void(Device
     auto screen_written = host->screenshot(options.screenshot);
     host->answer_message_boxes();  // a box the script left open gets its default answer
     host->shutdown();
-    std::ofstream log(options.log);
-    host->device().log.write_jsonl(log);
-    if (!screen_written || !log) {
+    const bool logged = log && log->finish();
+    if (!screen_written || !logged) {
         err << "tesselink: cannot write " << (screen_written ? options.log : options.screenshot).string() << "\n";
         return 1;
     }
     out << "Screenshot: " << std::filesystem::absolute(options.screenshot).string() << "\n";
     out << "Event log: " << std::filesystem::absolute(options.log).string() << "\n";
+    if (auto signal_number = StopSignals::received()) {
+        err << "tesselink: stopped by " << (signal_number == SIGTERM ? "SIGTERM" : "SIGINT")
+            << "; the device was shut down in order\n";
+        return 128 + signal_number;
+    }
     return ran ? 0 : 1;
 }
 

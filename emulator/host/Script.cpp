@@ -1,5 +1,6 @@
 #include "host/Script.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <map>
@@ -9,6 +10,7 @@
 
 #include "device/DeviceStatus.h"
 #include "host/DeviceHost.h"
+#include "host/StopSignals.h"
 #include "shell/Shell.h"
 
 namespace emu {
@@ -78,9 +80,25 @@ std::string set_power(DeviceHost& host, bool on) {
     return "";
 }
 
+// A key on the device's body; the power button switches the device off or on.
+std::string press_key(DeviceHost& host, const std::string& name) {
+    if (name == "power") host.press_power_button();
+    else host.key(key_names().at(name));
+    return "";
+}
+
 std::string set_store(DeviceHost& host, const std::vector<std::string>& a) {
     auto size = static_cast<DWORD>(value(a[0])), free = static_cast<DWORD>(value(a[1]));
     return refused_unless(host.device().status->set_store(size, free), "store " + a[0] + " " + a[1]);
+}
+
+// Device time passes a second at a time, so that a stop request ends a long wait early.
+std::string wait(DeviceHost& host, std::uint64_t ms) {
+    for (std::uint64_t step; ms > 0 && !stop_requested(); ms -= step) {
+        step = std::min<std::uint64_t>(ms, 1000);
+        host.advance(step);
+    }
+    return "";
 }
 
 const std::map<std::string, Verb>& verbs() {
@@ -90,11 +108,14 @@ const std::map<std::string, Verb>& verbs() {
         {"move", {2, point_check, [](DeviceHost& h, auto& a) { h.stylus_move(value(a[0]), value(a[1])); return std::string(); }}},
         {"up", {2, point_check, [](DeviceHost& h, auto& a) { h.stylus_up(value(a[0]), value(a[1])); return std::string(); }}},
         {"key",
-         {1, [](auto& a) { return key_names().count(a[0]) ? std::string() : "unknown key '" + a[0] + "'"; },
-          [](DeviceHost& h, auto& a) { h.key(key_names().at(a[0])); return std::string(); }}},
+         {1,
+          [](auto& a) {
+              return key_names().count(a[0]) || a[0] == "power" ? std::string() : "unknown key '" + a[0] + "'";
+          },
+          [](DeviceHost& h, auto& a) { return press_key(h, a[0]); }}},
         {"wait",
          {1, [](auto& a) { return numbers(a, 0, 3600000); },
-          [](DeviceHost& h, auto& a) { h.advance(static_cast<std::uint64_t>(value(a[0]))); return std::string(); }}},
+          [](DeviceHost& h, auto& a) { return wait(h, static_cast<std::uint64_t>(value(a[0]))); }}},
         {"screenshot",
          {1, no_check,
           [](DeviceHost& h, auto& a) { return h.screenshot(a[0]) ? std::string() : "cannot write " + a[0]; }}},
@@ -123,17 +144,24 @@ const std::map<std::string, Verb>& verbs() {
     return table;
 }
 
+// A line whose first character other than a space is '#' is a comment; elsewhere '#' is
+// plain text, as in a path ("open \My Documents\#1.txt").
+bool comment(const std::string& line) {
+    auto first = line.find_first_not_of(" \t");
+    return first != std::string::npos && line[first] == '#';
+}
+
 std::vector<std::string> words(const std::string& line) {
-    std::istringstream in(line.substr(0, line.find('#')));
     std::vector<std::string> result;
+    if (comment(line)) return result;
+    std::istringstream in(line);
     for (std::string word; in >> word;) result.push_back(word);
     return result;
 }
 
-// The text after a line's verb, without a comment or the spaces around it.
+// The text after a line's verb, without the spaces around it.
 std::string rest_of(const std::string& line, const std::string& verb) {
-    auto text = line.substr(0, line.find('#'));
-    text = text.substr(text.find(verb) + verb.size());
+    auto text = line.substr(line.find(verb) + verb.size());
     auto first = text.find_first_not_of(" \t"), last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
 }
@@ -173,6 +201,7 @@ std::optional<Script> Script::parse(std::istream& in, const std::string& name, s
 
 bool Script::run(DeviceHost& host, std::string& error) const {
     for (const auto& action : actions_) {
+        if (stop_requested()) return true;
         auto problem = verbs().at(action.verb).run(host, action.args);
         if (!problem.empty()) {
             error = name_ + ":" + std::to_string(action.line) + ": " + problem;

@@ -15,7 +15,8 @@ struct ScriptAction {
     std::vector<std::string> args;
 };
 
-// A script of device actions, one a line, `#` starting a comment. Parsing checks every
+// A script of device actions, one a line; a line starting with `#` is a comment (a `#`
+// further on is part of the line, as in a path). Parsing checks every
 // line, so that a malformed script stops before it has done anything.
 class Script {
 public:
@@ -24,7 +25,8 @@ public:
     const std::vector<ScriptAction>& actions() const { return actions_; }
 
     // Runs every action, waiting after each until the device is idle; false with `error`
-    // set when an action fails (for instance a screenshot that cannot be written).
+    // set when an action fails (for instance a screenshot that cannot be written). A stop
+    // request (see StopSignals) ends the run early, between actions or during a wait.
     bool run(DeviceHost& host, std::string& error) const;
 
 private:

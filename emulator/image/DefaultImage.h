@@ -18,9 +18,11 @@ struct ImageFile {
 std::span<const ImageFile> default_image_files();
 
 // Makes `dir` a device: writes the default image into it when it is missing or empty,
-// and leaves a folder that already holds anything as it is (an existing device). The
-// image is written beside `dir` first and moved in whole, so a failed unpack leaves no
-// half-written device behind. False, with `error` saying why, when it cannot be written.
+// and leaves a device (a folder holding .device) as it is. Any other folder is refused,
+// untouched: a mistyped folder must not become a device. The image is written into a new
+// private folder beside `dir`, every file created new without following links, and moved
+// in whole, so a failed unpack leaves no half-written device behind. False, with `error`
+// saying why, when the folder is refused or the image cannot be written.
 bool unpack_default_image(const std::filesystem::path& dir, std::string& error);
 
 }  // namespace emu

@@ -12,7 +12,7 @@
 #include "kernel/KernelObjects.h"
 #include "kernel/Module.h"
 #include "kernel/Scheduler.h"
-#include "kernel/WideText.h"
+#include "kernel/SameName.h"
 
 namespace emu {
 

@@ -3,10 +3,11 @@
 #include <functional>
 #include <mutex>
 #include <optional>
-#include <semaphore>
 #include <thread>
 
 #include <windef.h>
+
+#include "kernel/WakeSignal.h"
 
 namespace emu {
 
@@ -40,7 +41,7 @@ public:
     std::optional<std::uint64_t> deadline;
 
     // Released when the thread is given the CPU.
-    std::binary_semaphore wake{0};
+    WakeSignal wake;
     std::unique_lock<std::mutex>* lock = nullptr;
     std::thread host;
 };

@@ -1,31 +1,38 @@
 #include "kernel/EventLog.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "kernel/Clock.h"
+#include "kernel/CodePage1252.h"
 
 namespace emu {
 
 namespace {
 
+void append_escaped(std::string& out, unsigned code) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "\\u%04x", code);
+    out += buffer;
+}
+
+// A JSON string of `text`; a byte that is not part of valid UTF-8 is escaped as the
+// character it stands for in the device's code page, so that every line stays valid JSON.
 void append_json_string(std::string& out, std::string_view text) {
     out += '"';
-    for (unsigned char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buffer[8];
-                std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-                out += buffer;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        auto c = static_cast<unsigned char>(text[i]);
+        auto length = utf8_sequence_length(text, i);
+        if (length == 0) append_escaped(out, static_cast<unsigned>(from_code_page(c)));
+        else if (length > 1) out.append(text, i, length);
+        else if (c == '"') out += "\\\"";
+        else if (c == '\\') out += "\\\\";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\t') out += "\\t";
+        else if (c < 0x20) append_escaped(out, c);
+        else out += static_cast<char>(c);
+        i += length ? length : 1;
     }
     out += '"';
 }
@@ -73,13 +80,13 @@ std::string Event::json() const {
 
 void EventLog::record(std::string name, std::vector<EventField> fields) {
     Event event{clock_.now_ms(), std::move(name), std::move(fields)};
-    std::function<void(const Event&)> listener;
+    std::vector<std::pair<int, Listener>> listeners;
     {
         std::lock_guard lock(mutex_);
         events_.push_back(event);
-        listener = listener_;
+        listeners = listeners_;
     }
-    if (listener) listener(event);
+    for (const auto& listener : listeners) listener.second(event);
 }
 
 std::vector<Event> EventLog::events() const {
@@ -95,6 +102,13 @@ std::vector<Event> EventLog::events(std::string_view name) const {
     return matching;
 }
 
+std::vector<Event> EventLog::events(std::size_t first, std::size_t last) const {
+    std::lock_guard lock(mutex_);
+    last = std::min(last, events_.size());
+    if (first >= last) return {};
+    return {events_.begin() + static_cast<std::ptrdiff_t>(first), events_.begin() + static_cast<std::ptrdiff_t>(last)};
+}
+
 std::size_t EventLog::size() const {
     std::lock_guard lock(mutex_);
     return events_.size();
@@ -104,9 +118,15 @@ void EventLog::write_jsonl(std::ostream& out) const {
     for (const auto& e : events()) out << e.json() << '\n';
 }
 
-void EventLog::set_listener(std::function<void(const Event&)> listener) {
+int EventLog::add_listener(Listener listener) {
     std::lock_guard lock(mutex_);
-    listener_ = std::move(listener);
+    listeners_.emplace_back(next_listener_, std::move(listener));
+    return next_listener_++;
+}
+
+void EventLog::remove_listener(int id) {
+    std::lock_guard lock(mutex_);
+    std::erase_if(listeners_, [id](const auto& listener) { return listener.first == id; });
 }
 
 }  // namespace emu

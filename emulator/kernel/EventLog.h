@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "kernel/WideText.h"
+#include "kernel/Utf8.h"
 
 namespace emu {
 
@@ -41,16 +41,24 @@ public:
     void record(std::string name, std::vector<EventField> fields = {});
     std::vector<Event> events() const;
     std::vector<Event> events(std::string_view name) const;
+    // The events from number `first` up to (not including) `last`, as far as there are any.
+    std::vector<Event> events(std::size_t first, std::size_t last) const;
     std::size_t size() const;
     void write_jsonl(std::ostream& out) const;
-    // Called (outside the log's lock) for every new event; the desktop front-end listens.
-    void set_listener(std::function<void(const Event&)> listener);
+
+    // Listeners are called (outside the log's lock, on the recording thread) for every new
+    // event; the desktop front-end and its log file listen. A removed listener may still
+    // be running on another thread when remove_listener returns.
+    using Listener = std::function<void(const Event&)>;
+    int add_listener(Listener listener);
+    void remove_listener(int id);
 
 private:
     const Clock& clock_;
     mutable std::mutex mutex_;
     std::vector<Event> events_;
-    std::function<void(const Event&)> listener_;
+    std::vector<std::pair<int, Listener>> listeners_;
+    int next_listener_ = 0;
 };
 
 }  // namespace emu

@@ -1,13 +1,12 @@
 #include "registry/Registry.h"
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include <winerror.h>
 #include <winreg.h>
 
 #include "kernel/Device.h"
+#include "kernel/KeptFile.h"
 #include "registry/RegistryText.h"
 
 namespace emu {
@@ -61,11 +60,10 @@ std::filesystem::path Registry::file_of(const Device& device) { return device.im
 
 Registry::Loaded Registry::load(Device& device) {
     auto file = file_of(device);
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {std::make_shared<Registry>(device), {}};
-    std::stringstream text;
-    text << in.rdbuf();
-    auto parsed = parse_registry_text(text.str());
+    auto content = read_kept_file(file);
+    if (content.state == KeptFileContent::State::Missing) return {std::make_shared<Registry>(device), {}};
+    if (content.state == KeptFileContent::State::Unreadable) return {nullptr, content.error};
+    auto parsed = parse_registry_text(content.bytes);
     if (!parsed.error.empty())
         return {nullptr, file.string() + ":" + std::to_string(parsed.error_line) + ": " + parsed.error};
     return {std::make_shared<Registry>(device, std::move(parsed.tree)), {}};
@@ -164,19 +162,7 @@ LONG Registry::delete_value(HKEY handle, std::wstring_view name) {
 }
 
 LONG Registry::save() const {
-    auto file = file_of(device_);
-    auto temporary = file;
-    temporary += ".tmp";
-    std::error_code error;
-    std::filesystem::create_directories(file.parent_path(), error);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << format_registry_text(tree_);
-        out.flush();
-        if (!out) return ERROR_CANTWRITE;
-    }
-    std::filesystem::rename(temporary, file, error);
-    return error ? ERROR_CANTWRITE : ERROR_SUCCESS;
+    return save_kept_file(file_of(device_), format_registry_text(tree_), device_.log) ? ERROR_SUCCESS : ERROR_CANTWRITE;
 }
 
 void Registry::log_set(const RegistryKey& key, const RegistryValue& value) const {

@@ -14,8 +14,8 @@ namespace emu {
 class Device;
 
 // The device's registry: a tree of keys kept in <image>/.device/registry.reg and written
-// back whole after every change, through a temporary file that replaces the old one, so
-// an interruption leaves either the old file or the new one. Keys are reached through
+// back whole after every change (see save_kept_file), so that an interruption or a full
+// disk leaves either the old file or the new one. Keys are reached through
 // HKEY handles (the predefined roots, or handles the open calls hand out); a stale or
 // foreign handle is refused. Every value written is logged as "registry-set".
 class Registry {
@@ -24,10 +24,10 @@ public:
 
     struct Loaded {
         std::shared_ptr<Registry> registry;  // null when the file is malformed
-        std::string error;                   // "<file>:<line>: <what is wrong>"
+        std::string error;                   // "<file>:<line>: <what is wrong>", or why it cannot be read
     };
-    // Reads the image's registry file (a missing file gives an empty registry). A malformed
-    // file is left as it is.
+    // Reads the image's registry file (a missing file gives an empty registry). A file that
+    // is malformed or cannot be read is left as it is.
     static Loaded load(Device& device);
     static std::filesystem::path file_of(const Device& device);
 

@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include <windef.h>
@@ -14,13 +15,28 @@ struct RegistryValue {
     std::vector<BYTE> data;
 };
 
+// Hashing and comparing names without regard to case, for the name indexes of a key; any
+// view of a name looks it up, without a copy.
+struct FoldedNameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::wstring_view name) const;
+};
+struct FoldedNameEqual {
+    using is_transparent = void;
+    bool operator()(std::wstring_view a, std::wstring_view b) const;
+};
+template <class Name>
+using NamePositions = std::unordered_map<Name, std::size_t, FoldedNameHash, FoldedNameEqual>;
+
 // One key of the registry tree. Names of keys and values are compared without regard to
 // case and kept as first written; children and values keep the order they were made in.
+// Both are found by name through an index, so that a key with many children or values
+// (a large registry file being read) costs no more per name than a small one.
 struct RegistryKey {
     std::wstring name;
     std::wstring path;  // full path from its root, e.g. "HKEY_CURRENT_USER\Software"
-    std::vector<RegistryValue> values;
-    std::vector<std::shared_ptr<RegistryKey>> children;
+    std::vector<RegistryValue> values;               // change only through the members below
+    std::vector<std::shared_ptr<RegistryKey>> children;  // the same
     bool deleted = false;  // open handles of a deleted key are refused
 
     RegistryKey* child(std::wstring_view child_name) const;
@@ -32,6 +48,12 @@ struct RegistryKey {
     const RegistryValue* value(std::wstring_view value_name) const;
     void set_value(RegistryValue value);
     bool remove_value(std::wstring_view value_name);
+
+private:
+    // Positions in `children` and `values` by name; a child's is a view of its own name,
+    // which stays where it is for as long as the child does.
+    NamePositions<std::wstring_view> child_positions_;
+    NamePositions<std::wstring> value_positions_;
 };
 
 // Names of keys and values end up in the registry file's lines, so they may not hold

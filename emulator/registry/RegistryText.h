@@ -15,7 +15,9 @@ namespace emu {
 //   "Blob"=hex:01,02,ff
 //   "Other"=hex(7):41,00,00,00      (any other type, by number)
 // Blank lines and lines starting with ';' are ignored; a hex list may go on over
-// following lines when a line ends in a backslash.
+// following lines when a line ends in a backslash. Text that is valid UTF-8 is written
+// back byte for byte; a byte that is not is read as the device's code page (Windows-1252)
+// character and written back in UTF-8.
 struct RegistryParseResult {
     RegistryTree tree;
     std::string error;  // empty when the text was read whole

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 #include <winreg.h>
@@ -18,11 +20,16 @@ std::string quote(std::wstring_view text) {
     return out + "\"";
 }
 
-// Text that the quoted form can carry: one terminator at the end and no line breaks.
+// Text that the quoted form can carry: one terminator at the end, no line breaks, and only
+// characters UTF-8 can spell (any other data keeps its bytes in the hex form).
 bool is_plain_text(const std::vector<BYTE>& data) {
     if (data.size() < sizeof(wchar_t) || data.size() % sizeof(wchar_t) != 0) return false;
     auto text = string_of(data);
-    return text.size() + 1 == data.size() / sizeof(wchar_t) && text.find_first_of(L"\r\n") == std::wstring::npos;
+    auto spelled = [](wchar_t wide) {
+        auto c = static_cast<std::uint32_t>(wide);
+        return c != '\r' && c != '\n' && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+    };
+    return text.size() + 1 == data.size() / sizeof(wchar_t) && std::all_of(text.begin(), text.end(), spelled);
 }
 
 std::string hex_list(const std::vector<BYTE>& data) {

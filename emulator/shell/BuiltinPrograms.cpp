@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string>
 
-#include "kernel/WideText.h"
+#include "kernel/SameName.h"
 
 namespace emu {
 

@@ -1,5 +1,7 @@
-// The hardware keys: they reach a program that has taken the keys while its window is in
-// the foreground; otherwise the shell runs the command assigned to the key.
+// The device's keys. The application keys reach a program that has taken the keys while
+// its window is in the foreground; otherwise the shell runs the command assigned to the
+// key. The direction pad and the action button go to the focus window. Every press is
+// logged with where it went.
 #include <string>
 
 #include <winreg.h>
@@ -18,6 +20,23 @@ constexpr std::wstring_view kKeysKey = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft
 
 bool is_hardware_key(UINT key) { return key >= VK_APP1 && key <= VK_APP5; }
 
+// The name of a key on the device's body, or null for a key the device has not.
+const char* device_key_name(UINT key) {
+    switch (key) {
+    case VK_APP1: return "app1";
+    case VK_APP2: return "app2";
+    case VK_APP3: return "app3";
+    case VK_APP4: return "app4";
+    case VK_APP5: return "app5";
+    case VK_UP: return "up";
+    case VK_DOWN: return "down";
+    case VK_LEFT: return "left";
+    case VK_RIGHT: return "right";
+    case VK_RETURN: return "action";
+    default: return nullptr;
+    }
+}
+
 }  // namespace
 
 bool Shell::program_takes_keys() const {
@@ -27,16 +46,28 @@ bool Shell::program_takes_keys() const {
            foreground->thread->process == windows.input_owner;
 }
 
-// Key releases follow their presses; only a press is logged or runs anything.
+void Shell::log_key(const char* name, long long virtual_key, const char* to) {
+    device_.log.record("hardware-key",
+                       {{"key", std::string(name)}, {"vk", virtual_key}, {"to", std::string(to)}});
+}
+
+// Key releases follow their presses; only a press is logged or runs anything. A key
+// pressed while the device is off goes nowhere.
 bool Shell::filter_key(UINT virtual_key, bool down) {
-    if (!is_hardware_key(virtual_key)) return false;
-    bool to_program = program_takes_keys();
-    if (down)
-        device_.log.record("hardware-key", {{"vk", static_cast<long long>(virtual_key)},
-                                            {"to", std::string(to_program ? "program" : "shell")}});
-    if (to_program) return false;
+    const char* name = device_key_name(virtual_key);
+    if (!name) return false;
+    const WindowManager& windows = *device_.windows;
+    const bool to_shell = windows.accepts_input && is_hardware_key(virtual_key) && !program_takes_keys();
+    const bool to_program = windows.accepts_input && !to_shell && windows.key_target();
+    if (down) log_key(name, virtual_key, to_shell ? "shell" : to_program ? "program" : "nowhere");
+    if (!to_shell) return false;
     if (down) run_assigned_command(virtual_key);
     return true;
+}
+
+void Shell::press_power_button() {
+    log_key("power", 0, "shell");
+    powered_ ? power_off() : power_on();
 }
 
 void Shell::run_assigned_command(UINT virtual_key) {

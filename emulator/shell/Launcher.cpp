@@ -1,8 +1,9 @@
 #include "shell/Launcher.h"
 
-#include <fstream>
-
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <winerror.h>
 
@@ -16,7 +17,7 @@ namespace emu {
 namespace {
 
 // A shortcut is a line of text; anything larger is not one.
-constexpr std::streamsize kLargestShortcut = 4096;
+constexpr std::size_t kLargestShortcut = 4096;
 constexpr std::wstring_view kWindowsFolder = L"\\Windows\\";
 
 std::wstring joined(std::wstring_view first, std::wstring_view second) {
@@ -25,6 +26,19 @@ std::wstring joined(std::wstring_view first, std::wstring_view second) {
 }
 
 std::wstring in_quotes(std::wstring_view path) { return L"\"" + std::wstring(path) + L"\""; }
+
+std::string read_at_most(int descriptor, std::size_t limit) {
+    std::string bytes(limit, '\0');
+    std::size_t size = 0;
+    while (size < limit) {
+        auto count = ::read(descriptor, &bytes[size], limit - size);
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) break;
+        size += static_cast<std::size_t>(count);
+    }
+    bytes.resize(size);
+    return bytes;
+}
 
 }  // namespace
 
@@ -53,10 +67,14 @@ std::optional<std::wstring> Launcher::shortcut_command(const Location& shortcut)
     if (shortcut.kind != Location::Kind::File) return std::nullopt;
     auto& read = shortcuts_[shortcut.host];
     if (read.size == shortcut.size && read.changed_ns == shortcut.changed_ns && read.changed_ns) return read.command;
-    std::ifstream in(shortcut.host, std::ios::binary);
-    std::string bytes(static_cast<std::size_t>(kLargestShortcut), '\0');
-    in.read(bytes.data(), kLargestShortcut);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    // Read through the file system, which opens only regular files: a FIFO in a
+    // shortcut's place would otherwise hold the device for ever.
+    int descriptor = -1;
+    std::string bytes;
+    if (device_.files->open_descriptor(shortcut.device_path, GENERIC_READ, OPEN_EXISTING, descriptor) == ERROR_SUCCESS) {
+        bytes = read_at_most(descriptor, kLargestShortcut);
+        ::close(descriptor);
+    }
     read = {shortcut.size, shortcut.changed_ns, parse_shortcut(bytes)};
     return read.command;
 }

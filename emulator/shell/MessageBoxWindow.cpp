@@ -7,6 +7,7 @@
 
 #include "shell/MessageBoxLayout.h"
 #include "shell/PushButton.h"
+#include "shell/ShellClass.h"
 #include "shell/Shell.h"
 
 namespace emu {
@@ -85,14 +86,6 @@ LRESULT CALLBACK MessageBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-bool register_class() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = MessageBoxProc;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = kBoxClass;
-    return RegisterClassW(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 MessageBoxLayout lay_out(std::wstring_view text, std::size_t button_count) {
     HDC dc = CreateCompatibleDC(nullptr);
     MessageBoxLayout layout = lay_out_message_box(dc, text, button_count);
@@ -151,7 +144,7 @@ int message_loop(Box& box) {
 
 int run_message_box(HWND owner, std::wstring_view text, std::wstring_view caption, UINT style,
                     const MessageBoxButtons& buttons) {
-    if (!register_class()) return 0;
+    if (!register_shell_class(kBoxClass, MessageBoxProc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)))) return 0;
     Box box{std::wstring(caption), &buttons, lay_out(text, buttons.ids.size())};
     OpenBox open(box);
     const RECT& frame = box.layout.window;

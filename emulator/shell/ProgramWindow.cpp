@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "shell/PushButton.h"
+#include "shell/ShellClass.h"
 
 namespace emu {
 
@@ -70,14 +71,6 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     }
 }
 
-bool register_class() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = ProgramWindowProc;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = kWindowClass;
-    return RegisterClassW(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 int message_loop() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0)) {
@@ -95,7 +88,7 @@ int run_program_window(const ProgramWindowContent& content) {
         ShowWindow(running, SW_SHOW);
         return 0;
     }
-    if (!register_class()) return 1;
+    if (!register_shell_class(kWindowClass, ProgramWindowProc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)))) return 1;
     t_program = {&content, shell_icon(content.program_path, SHGFI_LARGEICON),
                  shell_icon(content.program_path, SHGFI_SMALLICON)};
     HWND window = CreateWindowExW(0, kWindowClass, content.title.c_str(), WS_VISIBLE, kWorkArea.left, kWorkArea.top,

@@ -1,4 +1,5 @@
 #include "shell/PushButton.h"
+#include "shell/ShellClass.h"
 
 #include <map>
 
@@ -90,17 +91,10 @@ LRESULT CALLBACK PushButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-bool register_class() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = PushButtonProc;
-    wc.lpszClassName = kButtonClass;
-    return RegisterClassW(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 HWND create_push_button(HWND parent, const wchar_t* label, int id, const RECT& rect, bool is_default) {
-    if (!register_class()) return nullptr;
+    if (!register_shell_class(kButtonClass, PushButtonProc)) return nullptr;
     ButtonState state{id, is_default};
     return CreateWindowExW(0, kButtonClass, label, WS_CHILD | WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
                            rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,

@@ -3,6 +3,7 @@
 #include "files/AppEvents.h"
 #include "gdi/Gdi.h"
 #include "kernel/Device.h"
+#include "shell/StartMenu.h"
 #include "window/WindowManager.h"
 
 namespace emu {
@@ -11,6 +12,7 @@ Shell::Shell(Device& device) : device_(device), launcher_(device), icons_(device
     if (!device.windows) return;
     device.windows->desktop_painter = [this](const Region& area) { taskbar_.paint(area); };
     device.windows->key_filter = [this](UINT key, bool down) { return filter_key(key, down); };
+    device.windows->desktop_pressed = [this](POINT at) { desktop_pressed(at); };
     device.windows->foreground_changed = [this] { taskbar_.refresh(); };
     taskbar_.start_clock();
 }
@@ -19,6 +21,13 @@ Launch Shell::execute(std::wstring_view file, std::wstring_view parameters) {
     auto launch = launcher_.open(file, parameters);
     device_.log.record("shell-execute", {{"file", utf8(file)}, {"ok", launch.ok()}});
     return launch;
+}
+
+void Shell::desktop_pressed(POINT at) {
+    const RECT& start = Taskbar::kStartArea;
+    const bool on_start = at.x >= start.left && at.x < start.right && at.y >= start.top && at.y < start.bottom;
+    if (on_start && taskbar_.shown().taskbar && taskbar_.shown().start_icon)
+        device_.start_process(std::wstring(kStartMenuProcess), [] { return run_start_menu(); });
 }
 
 void Shell::power_off() {

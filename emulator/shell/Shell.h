@@ -14,7 +14,7 @@ namespace emu {
 class Device;
 
 // The device's shell: it opens files and starts programs, knows the icons of files,
-// paints the desktop with its taskbar, runs the commands assigned to the hardware keys
+// paints the desktop with its taskbar, opens the Start menu, runs the commands assigned to the hardware keys
 // and, at power-on, the programs registered for the wake-up event. Built after the
 // window system, whose desktop painter and key filter it takes over.
 class Shell {
@@ -32,10 +32,18 @@ public:
     // ShellExecuteEx's work, logged as "shell-execute".
     Launch execute(std::wstring_view file, std::wstring_view parameters);
 
-    // The window manager's key filter: a hardware key goes to a program that took the
+    // A stylus press on the desktop, where no window is: on the taskbar's Start logo it
+    // opens the Start menu (see StartMenu.h).
+    void desktop_pressed(POINT at);
+
+    // The window manager's key filter: an application key goes to a program that took the
     // keys while its window is in front (false: deliver it), else the shell runs the key's
-    // assigned command (true: taken). Other keys pass.
+    // assigned command (true: taken). Other keys pass. Each press of a key on the device's
+    // body is logged as "hardware-key" with where it went: "program", "shell" or "nowhere"
+    // (the device is off, or no window takes it).
     bool filter_key(UINT virtual_key, bool down);
+    // The power button: switches the device off, or on; logged as a hardware key.
+    void press_power_button();
 
     // Power state. Off, the screen is dark and input is dropped; switching on shows the
     // screen as it was, then runs the wake-up registrations.
@@ -47,6 +55,7 @@ private:
     void switch_screen_and_input(bool on);
     bool program_takes_keys() const;
     void run_assigned_command(UINT virtual_key);
+    void log_key(const char* name, long long virtual_key, const char* to);
 
     Device& device_;
     Launcher launcher_;

@@ -1,6 +1,6 @@
 #include "shell/Shortcut.h"
 
-#include "files/CodePage1252.h"
+#include "kernel/CodePage1252.h"
 
 namespace emu {
 

@@ -18,6 +18,7 @@ public:
     static constexpr RECT kTaskbarArea{0, 0, 240, 26};
     static constexpr RECT kMenuBarArea{0, 294, 240, 320};
     static constexpr RECT kClockArea{160, 0, 240, 25};
+    static constexpr RECT kStartArea{0, 0, 26, 26};  // the Start logo answers here
 
     explicit Taskbar(Device& device) : device_(device) {}
 

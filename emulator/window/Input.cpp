@@ -20,6 +20,7 @@ void WindowManager::stylus(UINT message, POINT screen) {
     if (!accepts_input) return;
     Window* target = capture();
     if (!target) target = hit_test(screen);
+    if (!target && message == WM_LBUTTONDOWN && desktop_pressed) return desktop_pressed(screen);
     if (!target || !target->thread || disabled(target)) return;
     if (message == WM_LBUTTONDOWN && !capture()) set_foreground(target);
     POINT origin = client_origin(*target);
@@ -31,12 +32,17 @@ void WindowManager::stylus(UINT message, POINT screen) {
                              static_cast<DWORD>(device_.clock.now_ms()), screen});
 }
 
-void WindowManager::key(UINT virtual_key, bool down) {
-    if (!accepts_input) return;
-    if (key_filter && key_filter(virtual_key, down)) return;
+Window* WindowManager::key_target() const {
     Window* target = focus();
     if (!target) target = foreground();
-    if (!target || !target->thread) return;
+    return target && target->thread ? target : nullptr;
+}
+
+void WindowManager::key(UINT virtual_key, bool down) {
+    if (key_filter && key_filter(virtual_key, down)) return;
+    if (!accepts_input) return;
+    Window* target = key_target();
+    if (!target) return;
     LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001u);
     queue(*target->thread)
         .input.push_back(MSG{target->handle, static_cast<UINT>(down ? WM_KEYDOWN : WM_KEYUP), virtual_key, flags,

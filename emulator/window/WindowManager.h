@@ -86,10 +86,17 @@ public:
     void stylus(UINT message, POINT screen);
     POINT stylus_position() const { return stylus_position_; }
     void key(UINT virtual_key, bool down);
+    // The window a key that no filter took goes to: the focus window, else the foreground
+    // window; null when there is none to take it.
+    Window* key_target() const;
     bool accepts_input = true;
-    // Decides where a key goes before the focus window gets it (the shell and GAPI
-    // install one); answers true when it has taken the key.
+    // Decides where a key goes before the focus window gets it (the shell installs one),
+    // also while input is dropped, so that it can say where the key went; answers true
+    // when it has taken the key.
     std::function<bool(UINT virtual_key, bool down)> key_filter;
+    // Called for a stylus press that no window takes: the desktop's own (the shell's
+    // taskbar) is under it.
+    std::function<void(POINT screen)> desktop_pressed;
     // The process that opened GAPI input, if any: its foreground window gets the hardware keys.
     Process* input_owner = nullptr;
 

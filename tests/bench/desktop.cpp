@@ -16,6 +16,7 @@
 #include "host/DeviceHost.h"
 #include "host/TemporaryFolder.h"
 #include "resources/Resources.h"
+#include "support/TestWindow.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR command_line, int show);
 
@@ -84,12 +85,7 @@ std::atomic<bool> g_stop_painting{false};
 
 // A program that covers the screen and repaints it in a new colour every 30 ms.
 int Painter() {
-    WNDCLASS wc = {};
-    wc.lpfnWndProc = DefWindowProc;
-    wc.lpszClassName = L"Painter";
-    RegisterClass(&wc);
-    HWND window = CreateWindowEx(0, L"Painter", L"Painter", WS_VISIBLE | WS_POPUP, 0, 0, 240, 320, nullptr, nullptr,
-                                 nullptr, nullptr);
+    HWND window = test::MakeWindow(L"Painter", WS_VISIBLE | WS_POPUP, 0, 0, 240, 320, nullptr, DefWindowProc);
     RECT all = {0, 0, 240, 320};
     for (int frame = 1; !g_stop_painting; ++frame) {
         Sleep(30);

@@ -1,103 +1,22 @@
-// The GDI's costs, each drawing into a 240 x 320 memory bitmap: filling the screen, a
-// bar panel's rounded rectangle, a transparent label, a button-sized copy, a frame edge
-// and a standard icon.
+// The GDI's text cost, drawing into a 240 x 320 memory bitmap: a transparent label (the fills
+// are in fills.cpp).
 #include <benchmark/benchmark.h>
-
-#include <filesystem>
-#include <memory>
 
 #include <windows.h>
 
-#include "gdi/Gdi.h"
-#include "kernel/Device.h"
-#include "resources/Resources.h"
+#include "support/ScreenBitmap.h"
 
 namespace {
 
-// A device with only its GDI, and a memory DC on a bitmap the size of the screen.
-class ScreenBitmap {
-public:
-    ScreenBitmap() {
-        device_.gdi = std::make_shared<emu::Gdi>(device_);
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateCompatibleBitmap(dc_, emu::Gdi::kScreenWidth, emu::Gdi::kScreenHeight);
-        previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~ScreenBitmap() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
+using test::ScreenBitmap;
 
-    HDC dc() const { return dc_; }
-    emu::Device& device() { return device_; }
-
-private:
-    emu::Device device_{std::filesystem::temp_directory_path(), emu::Clock::Mode::Virtual};
-    emu::DeviceBinding binding_{device_};
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-};
-
-void FillWholeScreen(benchmark::State& state) {
-    ScreenBitmap screen;
-    HBRUSH brush = CreateSolidBrush(RGB(240, 237, 227));
-    const RECT all{0, 0, emu::Gdi::kScreenWidth, emu::Gdi::kScreenHeight};
-    for (auto _ : state) FillRect(screen.dc(), &all, brush);
-    DeleteObject(brush);
-}
-BENCHMARK(FillWholeScreen);
-
-void RoundRectPanel(benchmark::State& state) {
-    ScreenBitmap screen;
-    HBRUSH brush = CreateSolidBrush(RGB(240, 237, 227));
-    HGDIOBJ previous = SelectObject(screen.dc(), brush);
-    for (auto _ : state) RoundRect(screen.dc(), 1, 1, 239, 48, 9, 9);
-    SelectObject(screen.dc(), previous);
-    DeleteObject(brush);
-}
-BENCHMARK(RoundRectPanel);
-
+// A 30-character status label.
 void TransparentLabel(benchmark::State& state) {
     ScreenBitmap screen;
-    const wchar_t text[] = L"Storage 1234 KB of 32768 KB ok";
-    static_assert(sizeof text / sizeof text[0] - 1 == 30);
     SetBkMode(screen.dc(), TRANSPARENT);
-    for (auto _ : state) ExtTextOut(screen.dc(), 4, 4, 0, nullptr, text, 30, nullptr);
+    for (auto _ : state) ExtTextOut(screen.dc(), 4, 4, 0, nullptr, L"Storage 1234 KB of 32768 KB ok", 30, nullptr);
 }
 BENCHMARK(TransparentLabel);
-
-void CopyButtonSizedBlock(benchmark::State& state) {
-    ScreenBitmap screen;
-    HDC source = CreateCompatibleDC(screen.dc());
-    HBITMAP bitmap = CreateCompatibleBitmap(screen.dc(), emu::Gdi::kScreenWidth, emu::Gdi::kScreenHeight);
-    HGDIOBJ previous = SelectObject(source, bitmap);
-    for (auto _ : state) BitBlt(screen.dc(), 100, 100, 15, 124, source, 10, 10, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteObject(bitmap);
-    DeleteDC(source);
-}
-BENCHMARK(CopyButtonSizedBlock);
-
-void FrameEdgePolyline(benchmark::State& state) {
-    ScreenBitmap screen;
-    const POINT edge[] = {{4, 0}, {236, 0}};
-    for (auto _ : state) Polyline(screen.dc(), edge, 2);
-}
-BENCHMARK(FrameEdgePolyline);
-
-// The program's own 32 x 32 icon, with its transparent and blended edges.
-void DrawStandardIcon(benchmark::State& state) {
-    ScreenBitmap screen;
-    const emu::Module& module = screen.device().install(L"\\Windows\\bench.exe", nullptr, tesselink_resources());
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(const_cast<emu::Module*>(&module));
-    HICON icon = LoadIcon(instance, MAKEINTRESOURCE(101));
-    if (!icon) state.SkipWithError("icon 101 did not load");
-    for (auto _ : state) DrawIconEx(screen.dc(), 100, 100, icon, 0, 0, 0, nullptr, DI_NORMAL);
-    DestroyIcon(icon);
-}
-BENCHMARK(DrawStandardIcon);
 
 }  // namespace
 

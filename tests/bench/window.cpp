@@ -1,10 +1,11 @@
-// The window system's costs: a same-thread send, a send from another thread and back,
-// and creating and destroying a child window.
+// The window system's message costs: a same-thread send, and a send from another thread
+// and back.
 #include <benchmark/benchmark.h>
 
 #include <windows.h>
 
 #include "support/TestDevice.h"
+#include "support/TestWindow.h"
 
 namespace {
 
@@ -13,12 +14,9 @@ LRESULT CALLBACK Answer(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProc(window, message, wParam, lParam);
 }
 
+// A window of a class of its own name that answers WM_USER.
 HWND MakeWindow(const wchar_t* name, DWORD style, HWND parent) {
-    WNDCLASS wc = {};
-    wc.lpfnWndProc = Answer;
-    wc.lpszClassName = name;
-    RegisterClass(&wc);
-    return CreateWindowEx(0, name, name, style, 0, 0, 20, 20, parent, nullptr, nullptr, nullptr);
+    return test::MakeWindow(name, style, 0, 0, 20, 20, parent, Answer);
 }
 
 void SameThreadSend(benchmark::State& state) {
@@ -52,23 +50,6 @@ void CrossThreadSendRoundTrip(benchmark::State& state) {
     });
 }
 BENCHMARK(CrossThreadSendRoundTrip)->UseRealTime();
-
-void CreateAndDestroyChild(benchmark::State& state) {
-    test::TestDevice device;
-    device.run([&] {
-        HWND parent = MakeWindow(L"Parent", WS_VISIBLE, nullptr);
-        WNDCLASS wc = {};
-        wc.lpfnWndProc = Answer;
-        wc.lpszClassName = L"Child";
-        RegisterClass(&wc);
-        for (auto _ : state) {
-            HWND child = CreateWindowEx(0, L"Child", L"Child", WS_CHILD | WS_VISIBLE, 5, 5, 10, 10, parent, nullptr,
-                                        nullptr, nullptr);
-            DestroyWindow(child);
-        }
-    });
-}
-BENCHMARK(CreateAndDestroyChild);
 
 }  // namespace
 

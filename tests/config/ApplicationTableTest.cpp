@@ -3,6 +3,7 @@
 #include "ConfigFixture.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include <shellapi.h>
 
@@ -25,21 +26,16 @@ const COLORREF kWhite = RGB(255, 255, 255);
 class ApplicationTableTest : public config_test::ConfigTest {
 protected:
     // Shows a table on the items, in place of the one shown before.
+    // The table is made as the dialog makes it: 7 rows, the height given replaced.
     void Open(std::vector<ApplicationItem> given) {
         items = std::move(given);
-        if (!bar) return RunWithBar(config_test::kScreen, [this](HWND) { Make(); }, [this] { delete table; });
-        OnUiThread([this] {
-            delete table;
-            Make();
+        Show(config_test::kScreen, table, [this] {
+            table = new ApplicationTable(L"Application Table", WS_CHILD | WS_VISIBLE, 20, 65, 200, 18, bar, instance);
+            table->SetItems(items.data(), static_cast<int>(items.size()), 7);
+            window = table->Create(1);
         });
     }
     void Open(int count) { Open(test::ProgramItems(count)); }
-    // A table on the items, as the dialog makes it: 7 rows, the height given replaced.
-    void Make() {
-        table = new ApplicationTable(L"Application Table", WS_CHILD | WS_VISIBLE, 20, 65, 200, 18, bar, instance);
-        table->SetItems(items.data(), static_cast<int>(items.size()), 7);
-        window = table->Create(1);
-    }
     std::vector<COLORREF> Rows() { return ScreenArea(kClientLeft, kClientTop, kRowsWidth, kClientHeight); }
     std::vector<COLORREF> Box(int row) { return ScreenArea(kClientLeft + 3, kClientTop + row * kRowHeight + 3, 14, 12); }
     void ScrollTo(int first) { OnUiThread([this, first] { table->Scroll(kScrollNotification, first); }); }
@@ -107,12 +103,10 @@ TEST_F(ApplicationTableTest, OnlyATableWithMoreItemsThanRowsHasAScrollBarAndAnEm
         EXPECT_NE(selected, nullptr);  // an array of no items, which the caller deletes as any other
         delete[] selected;
     }
-    RECT scrollBar = {};
-    device.run([&] { GetWindowRect(WindowFromPoint(POINT{kClientLeft + 190, kClientTop + 60}), &scrollBar); });
-    EXPECT_EQ(scrollBar.left, kClientLeft + 182);
-    EXPECT_EQ(scrollBar.top, kClientTop + 1);
-    EXPECT_EQ(scrollBar.right - scrollBar.left, 15);
-    EXPECT_EQ(scrollBar.bottom - scrollBar.top, 124);
+    RECT r = {};
+    device.run([&] { GetWindowRect(WindowFromPoint(POINT{kClientLeft + 190, kClientTop + 60}), &r); });
+    EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom),
+              std::tuple(kClientLeft + 182, kClientTop + 1, kClientLeft + 197, kClientTop + 125));
 }
 
 TEST_F(ApplicationTableTest, AScrollByDRowsShiftsTheRowsAndDrawsExactlyTheDNewOnes) {
@@ -125,14 +119,11 @@ TEST_F(ApplicationTableTest, AScrollByDRowsShiftsTheRowsAndDrawsExactlyTheDNewOn
     const auto rowSize = kRowHeight * kRowsWidth;
     EXPECT_TRUE(std::equal(after.begin(), after.begin() + 6 * rowSize, before.begin() + rowSize));
     ExpectRepaintShowsTheSame();
-    struct Step {
-        int first, drawn;
-    };
-    for (Step step : {Step{4, 3}, Step{0, 4}, Step{0, 0}, Step{13, 13}, Step{6, 7}}) {
-        SCOPED_TRACE("to " + std::to_string(step.first));
+    for (auto [first, drawn] : {std::pair{4, 3}, {0, 4}, {0, 0}, {13, 13}, {6, 7}}) {
+        SCOPED_TRACE("to " + std::to_string(first));
         ResetShellLookups();
-        ScrollTo(step.first);
-        EXPECT_EQ(ShellLookups(), step.drawn);
+        ScrollTo(first);
+        EXPECT_EQ(ShellLookups(), drawn);
         ExpectRepaintShowsTheSame();
     }
 }
@@ -156,10 +147,7 @@ TEST_F(ApplicationTableTest, ATapAnywhereOnARowFlipsItsItemAndTheTickMovesWithTh
     TapRow(4, 5);  // on the box
     EXPECT_EQ(Flag(4), 1);
     ScrollTo(1);
-    EXPECT_EQ(Box(0), BoxIcon(147));
-    EXPECT_EQ(Box(1), BoxIcon(148));
-    EXPECT_EQ(Box(3), BoxIcon(148));
-    EXPECT_EQ(Box(2), BoxIcon(147));
+    for (int row : {0, 1, 2, 3}) EXPECT_EQ(Box(row), BoxIcon(row % 2 ? 148 : 147)) << row;
     ExpectRepaintShowsTheSame();
     TapRow(1);
     TapRow(3);

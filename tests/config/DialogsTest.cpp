@@ -4,6 +4,7 @@
 #include "ConfigFixture.h"
 
 #include <algorithm>
+#include <tuple>
 #include <type_traits>
 
 #include "app/ApplicationState.h"
@@ -19,6 +20,7 @@ namespace {
 const int kSmallHeight = 272, kLargeHeight = 258;
 // The dialogs answer their close button's command and pass on their own to the parent.
 const UINT kCloseCommand = 1234;
+const POINT kClose = {228, 260};  // the close button of the small dialog
 
 // What the parent read from the configuration dialog when it closed it.
 struct Results {
@@ -30,6 +32,7 @@ template <class Dialog>
 class Dialogs : public config_test::ConfigTest {
 protected:
     static constexpr bool kConfig = std::is_same_v<Dialog, ConfigDialog>;
+    static constexpr const wchar_t* kButton = kConfig ? L"Close CfgDlg Button" : L"Close InfoDlg Button";
 
     void SetUp() override {
         ConfigTest::SetUp();
@@ -42,18 +45,13 @@ protected:
     }
     // Shows a dialog, in place of the one shown before.
     void Open(int height, int autoload = 0, int sound = 1) {
-        auto make = [=, this](HWND) {
+        this->Show(config_test::kScreen, dialog, [=, this] {
             dialog = new Dialog(L"Dialog", WS_CHILD | WS_VISIBLE, 0, 0, 240, height, bar, instance, kCloseCommand);
             if constexpr (kConfig) {
                 dialog->SetItems(items.data(), static_cast<int>(items.size()));
                 dialog->SetOptions(autoload, sound);
             }
             window = dialog->Create(1);
-        };
-        if (!bar) return RunWithBar(config_test::kScreen, make, [this] { Close(); });
-        OnUiThread([=, this] {
-            Close();
-            make(bar);
         });
     }
     void Close() {
@@ -70,20 +68,8 @@ protected:
     IconButton* CloseButton() {
         return device.host().inspect([](emu::Device&) { return Dialog::CloseButton(); });
     }
-    RECT WindowRect(HWND of) {
-        RECT rect = {};
-        device.run([&] { GetWindowRect(of, &rect); });
-        return rect;
-    }
-    HWND WindowUnder(int x, int y) {
-        HWND found = nullptr;
-        device.run([&] { found = WindowFromPoint(POINT{x, y}); });
-        return found;
-    }
-    std::pair<int, int> Options() {
-        return device.host().inspect([this](emu::Device&) { return std::pair(dialog->Autoload(), dialog->Sound()); });
-    }
-    std::vector<COLORREF> Box(int top) { return ScreenArea(20, top, 14, 12); }
+    std::vector<COLORREF> Shown() { return ScreenArea(0, 0, 240, kSmallHeight); }
+    void Tap(POINT p) { device.host().tap(p.x, p.y); }
 
     std::vector<ApplicationItem> items = test::ProgramItems(3);
     Dialog* dialog = nullptr;
@@ -108,52 +94,24 @@ TYPED_TEST(Dialogs, TheTitleBandStaysAndTheCloseButtonFollowsTheBottomEdgeForEit
         this->Open(height);
         EXPECT_EQ(this->ScreenArea(70, 7, 14, 14), this->Icon(this->kConfig ? 109 : 113, 14, 14, kPanelColour));
         EXPECT_TRUE(HasInk(this->ScreenArea(90, 7, 80, 14), kPanelColour));  // the title
-        // The dotted rule under the band alternates black and the band's colour.
-        for (int x = 2; x <= 236; x += 2) EXPECT_EQ(this->device.host().pixel(x, 25), RGB(0, 0, 0)) << x;
-        for (int x = 3; x <= 237; x += 2) EXPECT_EQ(this->device.host().pixel(x, 25), kPanelColour) << x;
-        EXPECT_EQ(this->device.host().pixel(200, 15), kPanelColour);  // inside the band
-        EXPECT_EQ(this->device.host().pixel(200, 40), kWhiteColour);  // the panel below it
-        const RECT close = this->WindowRect(TypeParam::CloseButton()->Window());
-        EXPECT_EQ(close.left, 221);
-        EXPECT_EQ(close.top, height - 19);
-        EXPECT_EQ(close.right, 235);
-        EXPECT_EQ(close.bottom, height - 5);
+        // The dotted rule under the band alternates black and the band's colour, end to end.
+        for (int x : {2, 120, 236}) EXPECT_EQ(this->device.host().pixel(x, 25), RGB(0, 0, 0)) << x;
+        for (int x : {3, 121, 237}) EXPECT_EQ(this->device.host().pixel(x, 25), kPanelColour) << x;
+        EXPECT_EQ(this->WindowAt(221, height - 19), this->kButton);  // its top-left corner
+        EXPECT_NE(this->WindowAt(220, height - 19), this->kButton);
+        EXPECT_NE(this->WindowAt(221, height - 20), this->kButton);
         EXPECT_EQ(this->ScreenArea(221, height - 19, 14, 14), this->Icon(104, 14, 14, kPanelColour));
-        if (top.empty())
-            top = this->ScreenArea(0, 0, 240, 236);
-        else
-            EXPECT_EQ(this->ScreenArea(0, 0, 240, 236), top);
+        if (top.empty()) top = this->ScreenArea(0, 0, 240, 236);
+        else EXPECT_EQ(this->ScreenArea(0, 0, 240, 236), top);
     }
 }
 
-TYPED_TEST(Dialogs, OnlyTheCloseButtonClosesTheDialogThroughTheParentLeavingNothingBehind) {
-    this->Open(kSmallHeight);
-    const auto before = this->ScreenArea(0, 0, 240, kSmallHeight);
-    this->device.host().tap(120, 15);
-    this->device.host().tap(220, 252);  // just outside the close button
-    EXPECT_TRUE(this->Commands().empty());
-    EXPECT_EQ(this->ScreenArea(0, 0, 240, kSmallHeight), before);
-
-    this->device.host().tap(228, 260);
-    EXPECT_EQ(this->Commands(), std::vector<UINT>{kCloseCommand});
-    EXPECT_EQ(this->dialog, nullptr);
-    EXPECT_EQ(this->CloseButton(), nullptr);
-    EXPECT_EQ(this->WindowAt(228, 260), L"Test Bar");
-    EXPECT_EQ(this->WindowAt(120, 100), L"Test Bar");
-    EXPECT_EQ(appState.windowRegistry->count(), this->registered);
-    // The classes are gone too: a new dialog registers them again, with a fresh button.
-    this->Open(kSmallHeight);
-    EXPECT_NE(this->window, nullptr);
-    EXPECT_EQ(this->WindowAt(228, 260), this->kConfig ? L"Close CfgDlg Button" : L"Close InfoDlg Button");
-}
-
-TYPED_TEST(Dialogs, ARepaintDrawsItAllAgainButMakesNoSecondButtonAndLeaksNothing) {
+TYPED_TEST(Dialogs, ARepaintKeepsItsOneButtonAndOnlyTheCloseButtonClosesItThroughTheParentLeavingNothing) {
     this->Open(kSmallHeight);
     IconButton* button = this->CloseButton();
-    const auto before = this->ScreenArea(0, 0, 240, kSmallHeight);
+    const auto before = this->Shown();
     auto alive = [this] {
-        return this->device.host().inspect(
-            [](emu::Device& d) { return d.gdi->live_objects() + d.gdi->live_icons(); });
+        return this->device.host().inspect([](emu::Device& d) { return d.gdi->live_objects() + d.gdi->live_icons(); });
     };
     const auto objects = alive();
     const int windows = appState.windowRegistry->count();
@@ -164,73 +122,73 @@ TYPED_TEST(Dialogs, ARepaintDrawsItAllAgainButMakesNoSecondButtonAndLeaksNothing
         ReleaseDC(this->window, dc);
     });
     this->Repaint(this->window);
-    EXPECT_EQ(this->ScreenArea(0, 0, 240, kSmallHeight), before);
+    EXPECT_EQ(this->Shown(), before);
     EXPECT_EQ(this->CloseButton(), button);
     EXPECT_EQ(alive(), objects);
     EXPECT_EQ(appState.windowRegistry->count(), windows);
+
+    this->Tap({120, 15});
+    this->Tap({220, 252});  // just outside the close button
+    EXPECT_TRUE(this->Commands().empty());
+    EXPECT_EQ(this->Shown(), before);
+    this->Tap(kClose);
+    EXPECT_EQ(this->Commands(), std::vector<UINT>{kCloseCommand});
+    EXPECT_EQ(this->dialog, nullptr);
+    EXPECT_EQ(this->CloseButton(), nullptr);
+    EXPECT_EQ(this->WindowAt(kClose.x, kClose.y), L"Test Bar");
+    EXPECT_EQ(appState.windowRegistry->count(), this->registered);
+    // The classes are gone too: a new dialog registers them again, with a fresh button.
+    this->Open(kSmallHeight);
+    EXPECT_EQ(this->WindowAt(kClose.x, kClose.y), this->kButton);
 }
 
 using ConfigDialogTest = Dialogs<ConfigDialog>;
 
-TEST_F(ConfigDialogTest, ItShowsHintsTableAndOptionsAndOnlyTapsOnTheBoxesFlipTheOptionsEachToZeroOrOne) {
+TEST_F(ConfigDialogTest, ItShowsTableAndOptionsAndOnlyTapsOnTheBoxesFlipTheOptionsEachToZeroOrOne) {
     items[2].selected = 1;
     Open(kSmallHeight, 5, -1);  // any non-zero flag shows ticked
-    EXPECT_TRUE(HasInk(ScreenArea(20, 31, 150, 26), kWhiteColour));  // the two hint lines
-    const RECT table = WindowRect(WindowUnder(100, 100));
-    EXPECT_EQ(table.left, 20);
-    EXPECT_EQ(table.top, 65);
-    EXPECT_EQ(table.right, 220);
-    EXPECT_EQ(table.bottom, 193);
+    RECT table = {};
+    device.run([&] { GetWindowRect(WindowFromPoint(POINT{100, 100}), &table); });
+    EXPECT_EQ(std::tuple(table.left, table.top, table.right, table.bottom), std::tuple(20, 65, 220, 193));
     EXPECT_EQ(ScreenArea(24, 66 + 2 * 18 + 3, 14, 12), BoxIcon(148));  // the ticked item
     EXPECT_TRUE(HasInk(ScreenArea(40, 200, 150, 26), kWhiteColour));    // the autoload lines
-    EXPECT_TRUE(HasInk(ScreenArea(40, 230, 100, 12), kWhiteColour));    // "Turn on Sound"
-    EXPECT_EQ(Box(202), BoxIcon(148));
-    EXPECT_EQ(Box(232), BoxIcon(148));
-    struct Tap {
+    EXPECT_EQ(ScreenArea(20, 202, 14, 12), BoxIcon(148));
+    EXPECT_EQ(ScreenArea(20, 232, 14, 12), BoxIcon(148));
+    const struct {
         int x, y, autoload, sound;
+    } taps[] = {
+        {20, 202, 0, -1}, {34, 213, 1, -1},                                      // the autoload box's corners
+        {35, 207, 1, -1}, {19, 207, 1, -1}, {27, 201, 1, -1}, {27, 214, 1, -1},  // just outside it
+        {60, 205, 1, -1}, {27, 232, 1, 0},  {34, 243, 1, 1},                     // its text, the sound box
+        {27, 244, 1, 1},  {70, 235, 1, 1},                                       // below that, its text
     };
-    const Tap taps[] = {
-        {20, 202, 0, -1}, {34, 213, 1, -1}, {27, 207, 0, -1},                    // the autoload box, corners included
-        {35, 207, 0, -1}, {19, 207, 0, -1}, {27, 201, 0, -1}, {27, 214, 0, -1},  // just outside it
-        {60, 205, 0, -1}, {60, 218, 0, -1},                                      // its text
-        {27, 232, 0, 0},  {34, 243, 0, 1},  {20, 240, 0, 0},                     // the sound box
-        {27, 231, 0, 0},  {27, 244, 0, 0},  {35, 235, 0, 0}, {70, 235, 0, 0},    // around it and its text
-    };
-    for (const Tap& tap : taps) {
+    for (const auto& tap : taps) {
         SCOPED_TRACE("tap at " + std::to_string(tap.x) + ", " + std::to_string(tap.y));
-        device.host().tap(tap.x, tap.y);
-        EXPECT_EQ(Options(), std::pair(tap.autoload, tap.sound));
+        Tap({tap.x, tap.y});
+        auto options = [this](emu::Device&) { return std::pair(dialog->Autoload(), dialog->Sound()); };
+        EXPECT_EQ(device.host().inspect(options), std::pair(tap.autoload, tap.sound));
     }
-    EXPECT_EQ(Box(202), BoxIcon(147));  // no trace of the tick is left
-    EXPECT_EQ(Box(232), BoxIcon(147));
+    Tap({27, 207});
+    EXPECT_EQ(ScreenArea(20, 202, 14, 12), BoxIcon(147));  // no trace of the tick is left
 }
 
-TEST_F(ConfigDialogTest, TheParentReadsTheChoicesWhenTheCloseButtonClosesTheDialog) {
+TEST_F(ConfigDialogTest, ARepaintKeepsTheScrolledTableAndTheParentReadsTheChoicesOnClosing) {
     items = test::ProgramItems(10);
     items[4].selected = 1;
     Open(kSmallHeight, 0, 1);
-    device.host().tap(120, 66 + 7 * 18 - 9);  // ticks item 6, the table's last row
-    device.host().tap(120, 66 + 9);           // and item 0
-    device.host().tap(27, 207);               // autoload on
-    device.host().tap(27, 237);               // sound off
-    device.host().tap(228, 260);
+    Tap({120, 66 + 9});           // ticks item 0
+    Tap({210, 183});              // the table's line-down button
+    Tap({120, 66 + 7 * 18 - 9});  // ticks item 7, now in the last row
+    Tap({27, 207});               // autoload on
+    Tap({27, 237});               // sound off
+    const auto before = Shown();
+    Repaint(window);
+    EXPECT_EQ(Shown(), before);
+    Tap(kClose);
     EXPECT_EQ(results.autoload, 1);
     EXPECT_EQ(results.sound, 0);
     EXPECT_EQ(results.count, 3);
-    EXPECT_EQ(results.names, (std::vector<std::wstring>{L"Item 0", L"Item 4", L"Item 6"}));
-}
-
-TEST_F(ConfigDialogTest, ARepaintKeepsTheSameTableWithItsScrollPositionAndTicks) {
-    items = test::ProgramItems(20);
-    Open(kSmallHeight, 0, 1);
-    device.host().tap(210, 183);     // the table's line-down button
-    device.host().tap(120, 66 + 9);  // ticks item 1, now in the first row
-    const HWND table = WindowUnder(100, 100);
-    const auto before = ScreenArea(0, 0, 240, kSmallHeight);
-    Repaint(window);
-    Repaint(table);
-    EXPECT_EQ(ScreenArea(0, 0, 240, kSmallHeight), before);
-    EXPECT_EQ(WindowUnder(100, 100), table);
+    EXPECT_EQ(results.names, (std::vector<std::wstring>{L"Item 0", L"Item 4", L"Item 7"}));
 }
 
 TEST_F(ConfigDialogTest, ADialogClosedBeforeItsFirstPaintHandsBackTheTicksItWasGiven) {

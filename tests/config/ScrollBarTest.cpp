@@ -44,23 +44,14 @@ class ScrollBarTest : public config_test::ConfigTest {
 protected:
     // Shows a scroll bar for `items` items, 7 visible, in place of the one shown before.
     void Open(int items) {
-        auto make = [this, items](HWND) {
+        Show(config_test::kScreen, scrollBar, [this, items] {
             scrollBar = new ScrollBar(L"Scroll Bar for Test\n", WS_CHILD | WS_VISIBLE, kLeft, kTop, kWidth, kHeight,
                                       bar, instance);
             scrollBar->SetOwner(&owner);
             window = scrollBar->Create(1, items, 7);
-        };
-        if (!bar) RunWithBar(config_test::kScreen, make, [this] { Delete(); });
-        else OnUiThread([=, this] {
-            Delete();
-            make(bar);
             UpdateWindow(window);
         });
         idle = LiveThreads();
-    }
-    void Delete() {
-        delete scrollBar;
-        scrollBar = nullptr;
     }
     // The thumb as seen: its first row and how many rows show, down the middle of the track.
     std::pair<int, int> Thumb() {
@@ -109,18 +100,14 @@ protected:
 }  // namespace
 
 TEST_F(ScrollBarTest, TheThumbTakesTheVisibleShareOfTheTrackAndItsGripOnlyWhenLongEnough) {
-    struct Case {
-        int items, length;
-    };
     const auto grip = Icon(153, 13, 13, RGB(255, 255, 255));
-    for (Case c : {Case{8, 71}, Case{38, 15}, Case{39, 14}, Case{72, 8}, Case{256, 8}}) {
-        SCOPED_TRACE("items " + std::to_string(c.items));
-        Open(c.items);
-        EXPECT_EQ(Thumb(), Visible(14, c.length));
-        EXPECT_EQ(device.host().pixel(kLeft + 7, kTop + 14 + c.length - 1), RGB(0, 0, 0));
-        const int gripTop = kTop + 14 + (c.length - 13) / 2;
-        if (c.length >= 15) EXPECT_EQ(ScreenArea(kLeft + 1, gripTop, 13, 13), grip);
-        else EXPECT_EQ(device.host().pixel(kLeft + 7, kTop + 14 + c.length / 2), RGB(255, 255, 255));
+    for (auto [items, length] : {std::pair{8, 71}, {38, 15}, {39, 14}, {72, 8}, {256, 8}}) {
+        SCOPED_TRACE("items " + std::to_string(items));
+        Open(items);
+        EXPECT_EQ(Thumb(), Visible(14, length));
+        EXPECT_EQ(device.host().pixel(kLeft + 7, kTop + 14 + length - 1), RGB(0, 0, 0));
+        if (length >= 15) EXPECT_EQ(ScreenArea(kLeft + 1, kTop + 14 + (length - 13) / 2, 13, 13), grip);
+        else EXPECT_EQ(device.host().pixel(kLeft + 7, kTop + 14 + length / 2), RGB(255, 255, 255));
     }
     EXPECT_TRUE(owner.positions.empty());
 }
@@ -150,7 +137,10 @@ TEST_F(ScrollBarTest, AHeldButtonRepeatsAfter300MsAtMostEvery50MsAndStopsOnRelea
              {Release, kDown, {}, 0, 0},
              {Wait, 1000, {}},
              {Press, kDown, {7}, 0, 1}});
-    OnUiThread([this] { Delete(); });
+    OnUiThread([this] {
+        delete scrollBar;
+        scrollBar = nullptr;
+    });
     Play(8, {{Wait, 1000, {}, 0, 0}});
 }
 

@@ -26,8 +26,7 @@ protected:
         upImage = Icon(up, size, size, kPanelColour);
         downImage = Icon(down, size, size, kPanelColour);
         ASSERT_NE(upImage, downImage);
-        RunWithBar(RECT{0, 200, 240, 300}, [=, this](HWND parent) { window = Make<Kind>(parent, name, command, button); },
-                   [this] { delete button; });
+        Show(RECT{0, 200, 240, 300}, button, [=, this] { window = Make<Kind>(bar, name, command, button); });
     }
     template <class Kind>
     HWND Make(HWND parent, LPCWSTR name, UINT command, IconButton*& made) {
@@ -90,42 +89,32 @@ TEST_F(Buttons, AnIconButtonSendsOnceForAPressThatEndsOnIt) {
 
 TEST_F(Buttons, ANameInUseCreatesNothingAndDeletionLeavesNoWindowClassOrRegistryEntry) {
     Open<IconButton>(L"Close Button", 14, kCommand, 104, 105);
-    HWND clash = window, top = nullptr, found = window, adopted = nullptr, foreground = nullptr, again = nullptr;
-    bool top_alive = false, alive = true;
-    void* registered = this;
     OnUiThread([&] {
         IconButton* second = nullptr;
-        clash = Make<IconButton>(bar, L"Close Button", kCommand, second);  // its class exists already
+        EXPECT_EQ(Make<IconButton>(bar, L"Close Button", kCommand, second), nullptr);  // its class exists already
         delete second;
+        // A top-level window of a button's name is adopted, and outlives the button.
         WNDCLASS wc = {};
         wc.lpfnWndProc = DefWindowProc;
         wc.lpszClassName = L"Info Button";
         RegisterClass(&wc);
-        top = CreateWindowEx(0, L"Info Button", L"Info Button", WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, nullptr,
-                             nullptr);
+        HWND top = CreateWindowEx(0, L"Info Button", L"Info Button", WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr,
+                                  nullptr, nullptr);
         IconButton* finder = nullptr;
-        found = Make<IconButton>(bar, L"Info Button", kCommand, finder);
-        adopted = finder->Window();
-        foreground = GetForegroundWindow();
+        EXPECT_EQ(Make<IconButton>(bar, L"Info Button", kCommand, finder), nullptr);
+        EXPECT_EQ(finder->Window(), top);
+        EXPECT_EQ(GetForegroundWindow(), top);
         delete finder;
-        top_alive = IsWindow(top);
+        EXPECT_TRUE(IsWindow(top));
 
         delete button;
-        alive = IsWindow(window);
-        registered = appState.windowRegistry->find(window);
-        again = Make<IconButton>(bar, L"Close Button", kCommand, button);
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(appState.windowRegistry->find(window), nullptr);
+        EXPECT_NE(Make<IconButton>(bar, L"Close Button", kCommand, button), nullptr);
     });
-    EXPECT_EQ(clash, nullptr);
     auto debug = device.device().log.events("debug");
     ASSERT_EQ(debug.size(), 1u);
     EXPECT_EQ(debug[0].text("text"), "RegisterClass Failed: Close Button\n");
-    EXPECT_EQ(found, nullptr);
-    EXPECT_EQ(adopted, top);  // and it outlives the button that adopted it
-    EXPECT_EQ(foreground, top);
-    EXPECT_TRUE(top_alive);
-    EXPECT_FALSE(alive);
-    EXPECT_EQ(registered, nullptr);
-    EXPECT_NE(again, nullptr);
 }
 
 TEST_F(Buttons, ARepeatButtonSendsItsCommandGoingDownAndStopsRepeatingComingUp) {

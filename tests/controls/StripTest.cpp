@@ -25,17 +25,12 @@ protected:
     // Shows a strip over the first `count` programs, in place of the one shown before.
     void Start(int count, int smallMode = 1, int sound = 1) {
         items = test::ProgramItems(count);
-        auto make = [=, this](HWND parent) {
+        Show(RECT{0, 271, 240, 320}, strip, [=, this] {
             strip = new ApplicationStrip(L"Application Bar", WS_CHILD | WS_VISIBLE, 5, 5, 230, smallMode ? 20 : 34,
-                                         parent, instance, 3028);
+                                         bar, instance, 3028);
             strip->SetItems(items.data(), count);
             strip->SetSoundFlag(sound);
             window = strip->Create(1, smallMode);
-        };
-        if (!bar) return RunWithBar(RECT{0, 271, 240, 320}, make, [this] { delete strip; });
-        OnUiThread([=, this] {
-            delete strip;
-            make(bar);
         });
     }
 
@@ -173,7 +168,7 @@ TEST_F(Strip, TheCursorCrossesPagesTheStartKeyLaunchesItsItemAndPagingAwayDropsI
     EXPECT_EQ(CellColour(0), kCursorColour);
 }
 
-TEST_F(Strip, PageButtonsShowOnlyForMoreThanTenItemsAndTurnSilentlyWithTheSoundOff) {
+TEST_F(Strip, PageButtonsShowOnlyForMoreThanTenItemsTurnSilentlyWithTheSoundOffAndSurviveTheLargeMode) {
     Start(0);
     for (COLORREF pixel : ScreenArea(kStripLeft, kStripTop, 230, 20)) ASSERT_EQ(pixel, kPanelColour);
     Tap(CellMiddle(0));
@@ -181,19 +176,16 @@ TEST_F(Strip, PageButtonsShowOnlyForMoreThanTenItemsAndTurnSilentlyWithTheSoundO
     Repeat(&ApplicationStrip::LaunchCursorItem);
 
     Start(10);
-    EXPECT_TRUE(HasIcon(0));
-    EXPECT_TRUE(HasIcon(9));
-    EXPECT_EQ(WindowAt(kLeftEnd, kStripTop + 10), L"Application Bar");
-    EXPECT_EQ(WindowAt(kRightEnd, kStripTop + 10), L"Application Bar");
+    EXPECT_TRUE(HasIcon(0) && HasIcon(9));
+    for (int x : {kLeftEnd, kRightEnd}) EXPECT_EQ(WindowAt(x, kStripTop + 10), L"Application Bar");
 
     Start(11, 1, 0);
     TurnPage(kRightEnd);
     EXPECT_EQ(WindowAt(kLeftEnd, kStripTop + 10), L"Prev Small Button");
     EXPECT_TRUE(device.device().log.events("beep").empty());
     EXPECT_TRUE(Timeline().empty());
-}
 
-TEST_F(Strip, TheLargeModeOnTheSecondSmallPageShowsTheNextSixItems) {
+    // The large mode on the second small page shows the next six items.
     Start(16);
     TurnPage(kRightEnd);
     RECT placed = {};
@@ -202,10 +194,8 @@ TEST_F(Strip, TheLargeModeOnTheSecondSmallPageShowsTheNextSixItems) {
         strip->Paint();
         GetWindowRect(window, &placed);
     });
-    EXPECT_EQ(placed.top, kStripTop);
-    EXPECT_EQ(placed.bottom - placed.top, 34);
-    EXPECT_EQ(WindowAt(kLeftEnd, kStripTop + 17), L"Prev Button");
-    EXPECT_EQ(WindowAt(kLeftEnd, kStripTop + 33), L"Prev Button");
+    EXPECT_EQ(std::pair(placed.top, placed.bottom), std::pair(kStripTop, kStripTop + 34));
+    for (int y : {17, 33}) EXPECT_EQ(WindowAt(kLeftEnd, kStripTop + y), L"Prev Button");
     EXPECT_EQ(WindowAt(kRightEnd, kStripTop + 17), L"Application Bar");  // 10 + 6 items: no more
     for (int place = 0; place < 6; ++place) EXPECT_TRUE(HasIcon(place, 0)) << place;
     Tap(CellMiddle(0, 0));

@@ -5,64 +5,64 @@
 #include <projects.h>
 
 #include "device/DeviceStatus.h"
-#include "kernel/Device.h"
-#include "support/TempDir.h"
+#include "support/BareDevice.h"
 
 namespace emu {
 namespace {
 
-std::filesystem::path with_settings(const test::TempDir& image, const char* text) {
-    std::filesystem::create_directories(image.path() / ".device");
-    std::ofstream(image.path() / ".device" / "settings.ini") << text;
-    return image.path();
+// A device whose status starts from these settings.
+void with_settings(test::BareDevice& bare, const char* text) {
+    std::filesystem::create_directories(bare.image.path() / ".device");
+    std::ofstream(bare.image.path() / ".device" / "settings.ini") << text;
+    bare.device.status = std::make_shared<DeviceStatus>(bare.device);
 }
 
-class StatusApi : public ::testing::Test {
+class StatusApi : public ::testing::Test, protected test::BareDevice {
 protected:
-    StatusApi() { device.status = std::make_shared<DeviceStatus>(device); }
+    StatusApi() {
+        with_settings(*this, "ac=off\nbattery=80\nmemory=40\nstore_size=16000000\nstore_free=5000000\n"
+                             "oem=Compaq iPAQ H3600\nlanguage=0x0407\n");
+    }
 
     SYSTEM_POWER_STATUS_EX power() {
         SYSTEM_POWER_STATUS_EX status;
         EXPECT_TRUE(GetSystemPowerStatusEx(&status, TRUE));
         return status;
     }
-
-    // The buffer size is in bytes, so it depends on the width of WCHAR.
-    std::wstring oem_info(UINT bytes) {
-        WCHAR buffer[64];
-        std::fill(std::begin(buffer), std::end(buffer), L'#');
-        EXPECT_TRUE(SystemParametersInfoW(SPI_GETOEMINFO, bytes, buffer, 0));
-        EXPECT_EQ(buffer[bytes / sizeof(WCHAR)], L'#') << "wrote past " << bytes << " bytes";
-        return buffer;
-    }
-
-    test::TempDir image;
-    Device device{with_settings(image, "ac=off\nbattery=80\nmemory=40\nstore_size=16000000\nstore_free=5000000\n"
-                                       "oem=Compaq iPAQ H3600\nlanguage=0x0407\n"),
-                  Clock::Mode::Virtual};
-    DeviceBinding bind{device};
 };
 
-TEST_F(StatusApi, ReportsTheImageSettings) {
+// The calls report the image's settings, then what the host changes, which is logged;
+// impossible values are refused and change nothing.
+TEST_F(StatusApi, ReportsTheImageSettingsAndTheHostsChanges) {
     EXPECT_TRUE(device.status->settings_error().empty());
-    const auto status = power();
-    EXPECT_EQ(status.ACLineStatus, AC_LINE_OFFLINE);
-    EXPECT_EQ(status.BatteryLifePercent, 80);
-    EXPECT_EQ(status.BatteryFlag, BATTERY_FLAG_HIGH);
-
-    MEMORYSTATUS memory;
-    GlobalMemoryStatus(&memory);
-    EXPECT_EQ(memory.dwLength, sizeof memory);
-    EXPECT_EQ(memory.dwMemoryLoad, 40u);
-    EXPECT_EQ(memory.dwTotalPhys - memory.dwAvailPhys, std::uint64_t{memory.dwTotalPhys} * 40 / 100);
-
-    STORE_INFORMATION store;
-    ASSERT_TRUE(GetStoreInformation(&store));
-    EXPECT_EQ(store.dwStoreSize, 16000000u);
-    EXPECT_EQ(store.dwFreeSize, 5000000u);
-
-    EXPECT_EQ(GetSystemDefaultLangID(), 0x0407);
-    EXPECT_EQ(GetUserDefaultLangID(), 0x0407);
+    EXPECT_EQ(power().ACLineStatus, AC_LINE_OFFLINE);
+    EXPECT_EQ(power().BatteryLifePercent, 80);
+    EXPECT_FALSE(device.status->set_battery(101));
+    EXPECT_FALSE(device.status->set_battery(-1));
+    EXPECT_FALSE(device.status->set_memory_load(101));
+    EXPECT_FALSE(device.status->set_store(100, 101));
+    EXPECT_EQ(power().BatteryLifePercent, 80);
+    EXPECT_TRUE(device.log.events("device-status").empty());
+    for (bool changed : {false, true}) {
+        MEMORYSTATUS memory;
+        GlobalMemoryStatus(&memory);
+        EXPECT_EQ(memory.dwLength, sizeof memory);
+        EXPECT_EQ(memory.dwMemoryLoad, changed ? 75u : 40u);
+        EXPECT_EQ(memory.dwTotalPhys - memory.dwAvailPhys, std::uint64_t{memory.dwTotalPhys} * memory.dwMemoryLoad / 100);
+        STORE_INFORMATION store;
+        ASSERT_TRUE(GetStoreInformation(&store));
+        EXPECT_EQ(store.dwStoreSize, changed ? 1000u : 16000000u);
+        EXPECT_EQ(store.dwFreeSize, changed ? 250u : 5000000u);
+        EXPECT_EQ(GetSystemDefaultLangID(), changed ? 0x0411 : 0x0407);
+        EXPECT_EQ(GetUserDefaultLangID(), GetSystemDefaultLangID());
+        EXPECT_TRUE(device.status->set_memory_load(75));
+        EXPECT_TRUE(device.status->set_store(1000, 250));
+        device.status->set_language(0x0411);
+    }
+    const auto events = device.log.events("device-status");
+    ASSERT_EQ(events.size(), 6u);
+    EXPECT_EQ(events[0].number("memory"), 75);
+    EXPECT_EQ(events[1].number("store_free"), 250);
 }
 
 TEST_F(StatusApi, BatteryFlagsFollowChargeAndMains) {
@@ -71,12 +71,9 @@ TEST_F(StatusApi, BatteryFlagsFollowChargeAndMains) {
         AcLine line;
         BYTE flag;
     } cases[] = {
-        {67, AcLine::Offline, BATTERY_FLAG_HIGH},
-        {66, AcLine::Offline, 0},
-        {32, AcLine::Offline, BATTERY_FLAG_LOW},
-        {4, AcLine::Offline, BATTERY_FLAG_CRITICAL},
-        {50, AcLine::Online, BATTERY_FLAG_CHARGING},
-        {100, AcLine::Online, BATTERY_FLAG_HIGH},
+        {67, AcLine::Offline, BATTERY_FLAG_HIGH},  {66, AcLine::Offline, 0},
+        {32, AcLine::Offline, BATTERY_FLAG_LOW},   {4, AcLine::Offline, BATTERY_FLAG_CRITICAL},
+        {50, AcLine::Online, BATTERY_FLAG_CHARGING}, {100, AcLine::Online, BATTERY_FLAG_HIGH},
         {BATTERY_PERCENTAGE_UNKNOWN, AcLine::Unknown, BATTERY_FLAG_UNKNOWN},
     };
     for (const auto& c : cases) {
@@ -89,55 +86,24 @@ TEST_F(StatusApi, BatteryFlagsFollowChargeAndMains) {
     }
 }
 
-TEST_F(StatusApi, HostChangesReachTheNextQueryAndTheLog) {
-    EXPECT_TRUE(device.status->set_memory_load(75));
-    EXPECT_TRUE(device.status->set_store(1000, 250));
-    device.status->set_language(0x0411);
-    MEMORYSTATUS memory;
-    GlobalMemoryStatus(&memory);
-    EXPECT_EQ(memory.dwMemoryLoad, 75u);
-    STORE_INFORMATION store;
-    GetStoreInformation(&store);
-    EXPECT_EQ(store.dwStoreSize, 1000u);
-    EXPECT_EQ(store.dwFreeSize, 250u);
-    EXPECT_EQ(GetSystemDefaultLangID(), 0x0411);
-
-    const auto events = device.log.events("device-status");
-    ASSERT_EQ(events.size(), 3u);
-    EXPECT_EQ(events[0].number("memory"), 75);
-    EXPECT_EQ(events[1].number("store_free"), 250);
-}
-
-TEST_F(StatusApi, ImpossibleValuesAreRefused) {
-    EXPECT_FALSE(device.status->set_battery(101));
-    EXPECT_FALSE(device.status->set_battery(-1));
-    EXPECT_FALSE(device.status->set_memory_load(101));
-    EXPECT_FALSE(device.status->set_store(100, 101));
-    EXPECT_EQ(power().BatteryLifePercent, 80);
-    EXPECT_EQ(device.status->current().memory_load, 40u);
-    EXPECT_EQ(device.status->current().store_free, 5000000u);
-    EXPECT_TRUE(device.log.events("device-status").empty());
-}
-
-TEST_F(StatusApi, OemInfoIsCutToTheBufferAndTerminated) {
+// The OEM text is cut to the buffer, whose size is in bytes, and always terminated.
+TEST_F(StatusApi, SystemParameters) {
     constexpr UINT w = sizeof(WCHAR);
-    EXPECT_EQ(oem_info(40 * w), L"Compaq iPAQ H3600");
-    EXPECT_EQ(oem_info(18 * w), L"Compaq iPAQ H3600");
-    EXPECT_EQ(oem_info(17 * w), L"Compaq iPAQ H360");
-    EXPECT_EQ(oem_info(4 * w + 1), L"Com");
-    EXPECT_EQ(oem_info(w), L"");
-}
-
-TEST_F(StatusApi, OemInfoNeedsRoomForTheTerminator) {
+    for (auto [bytes, expected] : {std::pair{40 * w, L"Compaq iPAQ H3600"}, {18 * w, L"Compaq iPAQ H3600"},
+                                   {17 * w, L"Compaq iPAQ H360"}, {4 * w + 1, L"Com"}, {w, L""}}) {
+        WCHAR buffer[64];
+        std::fill(std::begin(buffer), std::end(buffer), L'#');
+        EXPECT_TRUE(SystemParametersInfoW(SPI_GETOEMINFO, bytes, buffer, 0));
+        EXPECT_STREQ(buffer, expected);
+        EXPECT_EQ(buffer[bytes / w], L'#') << "wrote past " << bytes << " bytes";
+    }
     WCHAR buffer[4] = {L'#', L'#', L'#', L'#'};
     SetLastError(0);
-    EXPECT_FALSE(SystemParametersInfoW(SPI_GETOEMINFO, sizeof(WCHAR) - 1, buffer, 0));
+    EXPECT_FALSE(SystemParametersInfoW(SPI_GETOEMINFO, w - 1, buffer, 0));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(buffer[0], L'#');
     EXPECT_FALSE(SystemParametersInfoW(SPI_GETOEMINFO, 256, nullptr, 0));
-}
 
-TEST_F(StatusApi, OtherSystemParameters) {
     WCHAR platform[32];
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETPLATFORMTYPE, sizeof platform, platform, 0));
     EXPECT_STREQ(platform, L"PocketPC");
@@ -145,13 +111,14 @@ TEST_F(StatusApi, OtherSystemParameters) {
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0));
     EXPECT_EQ(area.top, 26);
     EXPECT_EQ(area.bottom, 320);
-
     int unused = 0;
     EXPECT_FALSE(SystemParametersInfoW(12345, 0, &unused, 0));
     ASSERT_EQ(device.log.events("fixme").size(), 1u);
 }
 
-TEST(StatusApiWithoutDevice, CallsFailInsteadOfInventingAStatus) {
+// Without a device the calls fail instead of inventing a status; a bad settings file is
+// reported and the defaults stand.
+TEST(StatusApiWithoutSettings, CallsFailAndBadFilesAreReported) {
     SYSTEM_POWER_STATUS_EX power;
     EXPECT_FALSE(GetSystemPowerStatusEx(&power, TRUE));
     STORE_INFORMATION store;
@@ -161,14 +128,11 @@ TEST(StatusApiWithoutDevice, CallsFailInsteadOfInventingAStatus) {
     GlobalMemoryStatus(&memory);
     EXPECT_EQ(memory.dwMemoryLoad, 0u);
     EXPECT_EQ(memory.dwLength, sizeof memory);
-}
 
-TEST(StatusApiSettings, ABadFileIsReportedAndTheDefaultsStand) {
-    test::TempDir image;
-    Device device(with_settings(image, "battery=80\nbattery=abc\n"), Clock::Mode::Virtual);
-    device.status = std::make_shared<DeviceStatus>(device);
-    EXPECT_NE(device.status->settings_error().find("line 2"), std::string::npos);
-    EXPECT_EQ(device.status->current().battery_percent, DeviceSettings().battery_percent);
+    test::BareDevice bad;
+    with_settings(bad, "battery=80\nbattery=abc\n");
+    EXPECT_NE(bad.device.status->settings_error().find("line 2"), std::string::npos);
+    EXPECT_EQ(bad.device.status->current().battery_percent, DeviceSettings().battery_percent);
 }
 
 }  // namespace

@@ -4,22 +4,18 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
 #include "files/FileSystem.h"
-#include "kernel/Device.h"
-#include "support/TempDir.h"
+#include "support/BareDevice.h"
+#include "support/ReadFile.h"
 
-// A device with only a file system, on a temporary image, bound to the test's thread.
-class FilesTest : public ::testing::Test {
+// A device with only a file system.
+class FilesTest : public ::testing::Test, protected test::BareDevice {
 protected:
-    test::TempDir image;
-    emu::Device device{image.path(), emu::Clock::Mode::Virtual};
-    emu::DeviceBinding binding{device};
-
     void SetUp() override { device.files = std::make_shared<emu::FileSystem>(device); }
 
     std::filesystem::path host(const std::string& relative) const { return image.path() / relative; }
@@ -29,12 +25,18 @@ protected:
         std::ofstream(host(relative), std::ios::binary) << bytes;
     }
 
-    std::string bytes_of(const std::string& relative) const {
-        std::ifstream in(host(relative), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string bytes_of(const std::string& relative) const { return test::read_file(host(relative)); }
 
-    DWORD attributes(const wchar_t* path) const { return GetFileAttributes(path); }
+    // The names a search finds, in its order.
+    static std::vector<std::wstring> names_found(const wchar_t* pattern) {
+        std::vector<std::wstring> names;
+        WIN32_FIND_DATA data;
+        HANDLE search = FindFirstFile(pattern, &data);
+        if (search == INVALID_HANDLE_VALUE) return names;
+        do names.push_back(data.cFileName);
+        while (FindNextFile(search, &data));
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_FILES));
+        FindClose(search);
+        return names;
+    }
 };

@@ -2,25 +2,21 @@
 
 namespace {
 
-std::vector<std::wstring> names_found(const wchar_t* pattern) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATA data;
-    HANDLE search = FindFirstFile(pattern, &data);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do names.push_back(data.cFileName);
-    while (FindNextFile(search, &data));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_FILES));
-    FindClose(search);
-    return names;
-}
-
-TEST_F(FilesTest, SearchesListByNameWithoutRegardToCase) {
+TEST_F(FilesTest, SearchesListByNameWithoutRegardToCaseAndFindNothingWithAnError) {
     for (auto name : {"zeta.lnk", "Beta.lnk", "alpha.exe", "Games", "b.txt", "ALPHA2.lnk"}) put("SM/" + std::string(name));
-    std::filesystem::create_directory(host("SM/Games2"));
+    std::filesystem::create_directories(host("SM/Games2"));
+    std::filesystem::create_directories(host("Empty"));
     EXPECT_EQ(names_found(L"\\SM\\*.*"), (std::vector<std::wstring>{L"alpha.exe", L"ALPHA2.lnk", L"b.txt", L"Beta.lnk",
                                                                     L"Games", L"Games2", L"zeta.lnk"}));
     EXPECT_EQ(names_found(L"\\sm\\*.LNK"), (std::vector<std::wstring>{L"ALPHA2.lnk", L"Beta.lnk", L"zeta.lnk"}));
     EXPECT_EQ(names_found(L"\\SM\\?eta.*"), (std::vector<std::wstring>{L"Beta.lnk", L"zeta.lnk"}));
+    WIN32_FIND_DATA data;
+    for (auto [pattern, error] : {std::pair{L"\\Empty\\*.*", ERROR_FILE_NOT_FOUND}, {L"\\SM\\*.png", ERROR_FILE_NOT_FOUND},
+                                  {L"\\Missing\\*.*", ERROR_PATH_NOT_FOUND}}) {
+        EXPECT_EQ(FindFirstFile(pattern, &data), INVALID_HANDLE_VALUE);
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(error));
+    }
+    EXPECT_EQ(device.files->open_searches(), 0u);
 }
 
 TEST_F(FilesTest, SearchesFillTheFindRecord) {
@@ -38,20 +34,11 @@ TEST_F(FilesTest, SearchesFillTheFindRecord) {
     ASSERT_TRUE(FindNextFile(search, &data));
     EXPECT_EQ(std::wstring(data.cFileName), L"Sub");
     EXPECT_EQ(data.dwFileAttributes, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_EQ(data.nFileSizeLow, 0u);
     EXPECT_EQ(device.files->open_searches(), 1u);
     EXPECT_TRUE(FindClose(search));
     EXPECT_EQ(device.files->open_searches(), 0u);
     EXPECT_FALSE(FindClose(search));
-}
-
-TEST_F(FilesTest, SearchesThatFindNothingFail) {
-    std::filesystem::create_directories(host("Empty"));
-    WIN32_FIND_DATA data;
-    EXPECT_EQ(FindFirstFile(L"\\Empty\\*.*", &data), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(FindFirstFile(L"\\Missing\\*.*", &data), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
-    EXPECT_EQ(device.files->open_searches(), 0u);
 }
 
 }  // namespace

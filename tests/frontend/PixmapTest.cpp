@@ -8,7 +8,7 @@ namespace {
 
 using namespace emu::desktop;
 
-TEST(Pixmap, ScaledPictureRepeatsEachPixelZoomTimesEachWay) {
+TEST(Pixmap, ScaledPictureRepeatsEachPixelZoomTimesEachWayClippedToThePicture) {
     const std::vector<Colour> source{0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF, 0x010203};
     Pixmap pixmap({10, 8});
     pixmap.draw_scaled(source, {3, 2}, {1, 2}, 3);
@@ -18,32 +18,25 @@ TEST(Pixmap, ScaledPictureRepeatsEachPixelZoomTimesEachWay) {
             const Colour expected = inside ? source[static_cast<std::size_t>((y - 2) / 3 * 3 + (x - 1) / 3)] : 0;
             ASSERT_EQ(pixmap.at({x, y}), expected) << x << "," << y;
         }
+    Pixmap small({4, 4});
+    small.fill(Rect{-10, -10, 12, 12}, 0xFF0000);
+    small.fill(Circle{{100, 100}, 50}, 0x00FF00);
+    small.draw_scaled({0x0000FF}, {1, 1}, {3, 3}, 4);
+    for (auto [x, y, colour] : {std::tuple{0, 0, 0xFF0000u}, {1, 1, 0xFF0000u}, {2, 2, 0u}, {3, 3, 0x0000FFu}})
+        EXPECT_EQ(small.at({x, y}), colour) << x << "," << y;
 }
 
-TEST(Pixmap, DrawingBeyondTheEdgesIsClipped) {
-    Pixmap pixmap({4, 4});
-    pixmap.fill(Rect{-10, -10, 12, 12}, 0xFF0000);
-    pixmap.fill(Circle{{100, 100}, 50}, 0x00FF00);
-    pixmap.draw_scaled({0x0000FF}, {1, 1}, {3, 3}, 4);
-    EXPECT_EQ(pixmap.at({0, 0}), 0xFF0000u);
-    EXPECT_EQ(pixmap.at({1, 1}), 0xFF0000u);
-    EXPECT_EQ(pixmap.at({2, 2}), 0u);
-    EXPECT_EQ(pixmap.at({3, 3}), 0x0000FFu);
-}
-
-TEST(Pixmap, DiscCoversItsMiddleFullyAndLeavesItsCornersAlone) {
+// A disc covers its middle fully, leaves its corners alone and smooths its rim; mixing
+// goes from one colour to the other, channel by channel.
+TEST(Pixmap, DiscsAndMixing) {
     Pixmap pixmap({21, 21});
     pixmap.fill(Circle{{10, 10}, 8}, 0xFFFFFF);
     EXPECT_EQ(pixmap.at({10, 10}), 0xFFFFFFu);
     EXPECT_EQ(pixmap.at({10, 3}), 0xFFFFFFu);
     EXPECT_EQ(pixmap.at({2, 2}), 0u);
-    // The rim is smoothed: between the inside and the background.
     const auto rim = pixmap.at({15, 15}) & 0xFF;
     EXPECT_GT(rim, 0u);
     EXPECT_LT(rim, 255u);
-}
-
-TEST(Pixmap, MixGoesFromOneColourToTheOther) {
     EXPECT_EQ(mix(0x000000, 0xFFFFFF, 0), 0x000000u);
     EXPECT_EQ(mix(0x000000, 0xFFFFFF, 255), 0xFFFFFFu);
     EXPECT_EQ(mix(0x00FF00, 0xFF0000, 128), 0x807F00u);

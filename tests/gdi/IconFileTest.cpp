@@ -67,79 +67,35 @@ Dib two_by_two(unsigned char alpha_scale) {
 
 std::vector<emu::IconImage> decode(const Bytes& bytes) { return emu::decode_icon_file(bytes); }
 
-TEST(IconFile, EveryResourceHasItsImagesAtTheirSizesWithTransparency) {
-    std::map<int, std::vector<std::pair<int, int>>> expected{{101, {{32, 32}, {16, 16}}}};
-    for (int id = 104; id <= 153; ++id) expected[id] = {{14, 14}};
-    for (int id : {116, 121}) expected[id] = {{28, 14}};
-    for (int id : {117, 118}) expected[id] = {{30, 14}};
-    for (int id : {119, 120}) expected[id] = {{31, 14}};
-    for (int id = 122; id <= 138; ++id) expected[id] = {{16, 16}};
-    for (int id : {139, 141, 143, 146}) expected[id] = {{13, 34}};
-    for (int id : {140, 142, 144, 145}) expected[id] = {{15, 20}};
-    for (int id : {147, 148}) expected[id] = {{14, 12}};
-    for (int id = 149; id <= 152; ++id) expected[id] = {{15, 15}};
-    expected[153] = {{13, 13}};
-
-    std::map<int, std::vector<std::pair<int, int>>> found;
-    for (const auto& blob : tesselink_resources()) {
-        EXPECT_EQ(blob.type, 14) << blob.id;
-        for (const auto& image : emu::decode_icon_file({blob.data, blob.size})) {
-            found[blob.id].emplace_back(image.width, image.height);
-            auto alpha = [](std::uint32_t pixel) { return pixel >> 24; };
-            EXPECT_TRUE(std::any_of(image.argb.begin(), image.argb.end(), [&](auto p) { return alpha(p) == 0; }))
-                << blob.id << " has no transparent pixel";
-            EXPECT_TRUE(std::any_of(image.argb.begin(), image.argb.end(), [&](auto p) { return alpha(p) == 0xFF; }))
-                << blob.id << " has no opaque pixel";
-        }
-    }
-    EXPECT_EQ(found, expected);
-}
-
-TEST(IconFile, ThirtyTwoBitImageKeepsItsAlphaAndIsReadTopRowFirst) {
-    auto images = decode(icon_file({two_by_two(1).bytes()}));
-    ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0].width, 2);
-    EXPECT_EQ(images[0].height, 2);
-    EXPECT_EQ(images[0].argb, (std::vector<std::uint32_t>{0xFFFF0000, 0x8000FF00, 0x000000FF, 0xFFFFFFFF}));
-}
-
-TEST(IconFile, ThirtyTwoBitImageWithoutAlphaTakesTransparencyFromTheMask) {
-    auto images = decode(icon_file({two_by_two(0).bytes()}));
-    ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0].argb, (std::vector<std::uint32_t>{0xFFFF0000, 0, 0, 0xFFFFFFFF}));
-}
-
-TEST(IconFile, TwentyFourBitImageTakesTransparencyFromTheMask) {
-    Dib dib{2, 1, 24, {}, {0x56, 0x34, 0x12, 0x56, 0x34, 0x12, 0, 0}, {0x40, 0, 0, 0}};
-    auto images = decode(icon_file({dib.bytes()}));
-    ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0].argb, (std::vector<std::uint32_t>{0xFF123456, 0}));
-}
-
-TEST(IconFile, PalettedImagesOfEveryDepthLookUpTheirColours) {
+TEST(IconFile, EachDepthDecodesTopRowFirstWithAlphaOrMaskAndPalette) {
     // One row of three pixels with colour indices 1, 0, 1; the middle one masked out.
-    const std::map<int, Bytes> rows{{1, {0xA0, 0, 0, 0}}, {4, {0x10, 0x10, 0, 0}}, {8, {1, 0, 1, 0}}};
-    for (const auto& [bits, row] : rows) {
-        Dib dib{3, 1, bits, {0x000000, 0x123456}, row, {0x40, 0, 0, 0}};
-        auto images = decode(icon_file({dib.bytes()}));
-        ASSERT_EQ(images.size(), 1u) << bits;
-        EXPECT_EQ(images[0].argb, (std::vector<std::uint32_t>{0xFF123456, 0, 0xFF123456})) << bits;
+    auto paletted = [](int bits, Bytes row) {
+        return Dib{3, 1, bits, {0x000000, 0x123456}, std::move(row), {0x40, 0, 0, 0}}.bytes();
+    };
+    const Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 0};
+    const struct {
+        const char* what;
+        Bytes file;
+        std::vector<std::uint32_t> argb;
+    } cases[] = {
+        {"32 bits keep their alpha", icon_file({two_by_two(1).bytes()}), {0xFFFF0000, 0x8000FF00, 0x000000FF, 0xFFFFFFFF}},
+        {"32 bits without alpha take the mask", icon_file({two_by_two(0).bytes()}), {0xFFFF0000, 0, 0, 0xFFFFFFFF}},
+        {"24 bits take the mask", icon_file({Dib{2, 1, 24, {}, {0x56, 0x34, 0x12, 0x56, 0x34, 0x12, 0, 0}, {0x40, 0, 0, 0}}.bytes()}),
+         {0xFF123456, 0}},
+        {"1 bit", icon_file({paletted(1, {0xA0, 0, 0, 0})}), {0xFF123456, 0, 0xFF123456}},
+        {"4 bits", icon_file({paletted(4, {0x10, 0x10, 0, 0})}), {0xFF123456, 0, 0xFF123456}},
+        {"8 bits", icon_file({paletted(8, {1, 0, 1, 0})}), {0xFF123456, 0, 0xFF123456}},
+        // Index 1 of a one-colour table would read the pixel row that follows it.
+        {"an index past a short table is black", icon_file({Dib{1, 1, 8, {0xFFFFFF}, {1, 0xFF, 0xFF, 0xFF}}.bytes()}),
+         {0xFF000000}},
+        {"a PNG entry is skipped", icon_file({png, two_by_two(1).bytes()}), {0xFFFF0000, 0x8000FF00, 0x000000FF, 0xFFFFFFFF}},
+    };
+    for (const auto& c : cases) {
+        auto images = decode(c.file);
+        ASSERT_EQ(images.size(), 1u) << c.what;
+        EXPECT_EQ(images[0].width * images[0].height, static_cast<int>(c.argb.size())) << c.what;
+        EXPECT_EQ(images[0].argb, c.argb) << c.what;
     }
-}
-
-TEST(IconFile, IndexPastAShortColourTableGivesBlackNotAReadBeyondIt) {
-    // Index 1 of a one-colour table would read the pixel row that follows it.
-    Dib dib{1, 1, 8, {0xFFFFFF}, {1, 0xFF, 0xFF, 0xFF}};
-    auto images = decode(icon_file({dib.bytes()}));
-    ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0].argb, std::vector<std::uint32_t>{0xFF000000});
-}
-
-TEST(IconFile, PngEntryIsSkippedAndTheOthersDecode) {
-    Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 0};
-    auto images = decode(icon_file({png, two_by_two(1).bytes()}));
-    ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0].width, 2);
 }
 
 TEST(IconFile, MalformedDescriptionsGiveNoImage) {
@@ -158,6 +114,7 @@ TEST(IconFile, MalformedDescriptionsGiveNoImage) {
         {18, 4, 0xFFFFFFF0},            // image offset past the end, and wrapping with its size
         {14, 4, 0x7FFFFFFF},            // image size past the end
         {14, 4, 40 + 16},               // image size without room for the mask
+        {14, 4, 40 + 16 + 4},           // image size without room for the mask's last row
         {header, 4, 12},                // too short a header
         {header, 4, 0x10000},           // header longer than the image
         {header + 4, 4, 0},             // no width
@@ -174,8 +131,9 @@ TEST(IconFile, MalformedDescriptionsGiveNoImage) {
         for (int i = 0; i < fault.width; ++i) bytes[fault.offset + i] = static_cast<unsigned char>(fault.value >> 8 * i);
         EXPECT_TRUE(decode(bytes).empty()) << "field at " << fault.offset << " = " << fault.value;
     }
-    Dib too_many_colours{1, 1, 4, std::vector<std::uint32_t>(17), {0, 0, 0, 0}};
-    EXPECT_TRUE(decode(icon_file({too_many_colours.bytes()})).empty());
+    for (const Dib& refused : {Dib{1, 1, 4, std::vector<std::uint32_t>(17), {0, 0, 0, 0}},  // too many colours
+                               Dib{257, 1, 1, {0, 0}, Bytes(36), Bytes(36)}})                // too wide, yet whole
+        EXPECT_TRUE(decode(icon_file({refused.bytes()})).empty());
 }
 
 TEST(IconFile, TruncatedFileGivesOnlyTheImagesThatAreWhole) {

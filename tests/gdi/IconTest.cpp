@@ -1,61 +1,68 @@
-// Icons: drawing with transparency, destroying, and loading from a module's resources.
+// The program's icon resources: every number decodes to its images, with transparency, and
+// loads through LoadIcon and LoadImage.
+#include <algorithm>
+
 #include "GdiTest.h"
+#include "gdi/IconFile.h"
+#include "resources/Resources.h"
 
 namespace gdi_test {
 namespace {
 
-class Icons : public GdiTest {};
+class IconResources : public GdiTest {
+protected:
+    IconResources() {
+        const emu::Module& module = device.install(L"\\Windows\\tesselink.exe", nullptr, tesselink_resources());
+        instance = reinterpret_cast<HINSTANCE>(const_cast<emu::Module*>(&module));
+    }
 
-TEST_F(Icons, DrawIconExBlendsByAlphaAndSkipsTransparentPixels) {
-    HDC dc = surface(4, 1);
-    HICON icon = gdi().create_icon(3, 1, {0x00000000, 0xFFFF0000, 0x800000FF});
-    ASSERT_TRUE(DrawIconEx(dc, 1, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
-    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
-    EXPECT_EQ(GetPixel(dc, 1, 0), RGB(255, 255, 255));
-    EXPECT_EQ(GetPixel(dc, 2, 0), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(dc, 3, 0), RGB(127, 127, 255));
-    DestroyIcon(icon);
+    SIZE size_of(HANDLE icon) {
+        const emu::Icon* image = gdi().icons.get(icon);
+        return image ? SIZE{image->width(), image->height()} : SIZE{0, 0};
+    }
+
+    HINSTANCE instance = nullptr;
+};
+
+// Every resource is an icon file whose images have transparent and opaque pixels; LoadIcon
+// takes the standard size where there is a choice (only 101 has two), else the one image.
+TEST_F(IconResources, EveryNumberHasItsImagesAndLoadIconTakesTheStandardOne) {
+    for (const auto& blob : tesselink_resources()) {
+        SCOPED_TRACE("icon " + std::to_string(blob.id));
+        EXPECT_EQ(blob.type, 14);
+        const auto images = emu::decode_icon_file({blob.data, blob.size});
+        ASSERT_EQ(images.size(), blob.id == 101 ? 2u : 1u);
+        for (const auto& image : images) {
+            auto alpha_is = [&](std::uint32_t a) {
+                return std::any_of(image.argb.begin(), image.argb.end(), [&](auto p) { return p >> 24 == a; });
+            };
+            EXPECT_TRUE(alpha_is(0) && alpha_is(0xFF)) << "no transparent or no opaque pixel";
+        }
+        HICON icon = LoadIcon(instance, MAKEINTRESOURCE(blob.id));
+        const SIZE expected = blob.id == 101 ? SIZE{32, 32} : SIZE{images[0].width, images[0].height};
+        EXPECT_EQ(size_of(icon).cx, expected.cx);
+        EXPECT_EQ(size_of(icon).cy, expected.cy);
+        EXPECT_TRUE(DestroyIcon(icon));
+    }
 }
 
-TEST_F(Icons, IconsAreClippedAtTheEdges) {
-    HDC dc = surface(2, 2);
-    HICON icon = gdi().create_icon(2, 2, std::vector<std::uint32_t>(4, 0xFF000000));
-    DrawIconEx(dc, -1, 1, icon, 0, 0, 0, nullptr, DI_NORMAL);
-    EXPECT_EQ(picture(dc, 2, 2), (Picture{"..", "#."}));
-    DestroyIcon(icon);
-}
+TEST_F(IconResources, LoadImageTakesTheSizeAskedForAndEachLoadIsItsOwnHandle) {
+    HANDLE small = LoadImage(instance, MAKEINTRESOURCE(101), IMAGE_ICON, 16, 16, 0);
+    HANDLE large = LoadImage(instance, MAKEINTRESOURCE(101), IMAGE_ICON, 32, 32, 0);
+    EXPECT_EQ(size_of(small).cx, 16);
+    EXPECT_EQ(size_of(large).cx, 32);
+    HICON again = LoadIcon(instance, MAKEINTRESOURCE(101));
+    EXPECT_NE(again, large);
+    EXPECT_EQ(gdi().live_icons(), 3u);
+    DestroyIcon(static_cast<HICON>(small));
+    DeleteObject(large);
+    EXPECT_TRUE(DrawIconEx(surface(32, 32), 0, 0, again, 0, 0, 0, nullptr, DI_NORMAL));
+    DestroyIcon(again);
 
-TEST_F(Icons, FlickerFreeBrushFillsBehindTheIcon) {
-    HDC dc = surface(2, 1);
-    HICON icon = gdi().create_icon(2, 1, {0x00000000, 0xFFFFFFFF});
-    DrawIconEx(dc, 0, 0, icon, 0, 0, 0, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), DI_NORMAL);
-    EXPECT_EQ(picture(dc, 2, 1), (Picture{"#."}));
-    DestroyIcon(icon);
-}
-
-TEST_F(Icons, AnIconIsDestroyedOnceByEitherCall) {
-    HICON first = gdi().create_icon(1, 1, {0xFF000000});
-    HICON second = gdi().create_icon(1, 1, {0xFF000000});
-    EXPECT_TRUE(DestroyIcon(first));
-    EXPECT_FALSE(DestroyIcon(first));
-    EXPECT_TRUE(DeleteObject(second));
-    EXPECT_FALSE(DeleteObject(second));
+    EXPECT_EQ(LoadIcon(instance, MAKEINTRESOURCE(102)), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
+    EXPECT_EQ(LoadIcon(nullptr, MAKEINTRESOURCE(101)), nullptr);
     EXPECT_EQ(gdi().live_icons(), 0u);
-    EXPECT_FALSE(DrawIconEx(surface(1, 1), 0, 0, second, 0, 0, 0, nullptr, DI_NORMAL));
-}
-
-TEST_F(Icons, ImageOfAnIconThatWouldHaveToBeStretchedIsDrawnAtItsOwnSizeAndLogged) {
-    HDC dc = surface(3, 1);
-    HICON icon = gdi().create_icon(1, 1, {0xFF000000});
-    DrawIconEx(dc, 0, 0, icon, 3, 1, 0, nullptr, DI_NORMAL);
-    EXPECT_EQ(picture(dc, 3, 1), (Picture{"#.."}));
-    EXPECT_EQ(device().log.events("fixme").size(), 1u);
-    DestroyIcon(icon);
-}
-
-TEST_F(Icons, IconOfMalformedSizeIsRefused) {
-    EXPECT_EQ(gdi().create_icon(2, 2, {0xFF000000}), nullptr);
-    EXPECT_EQ(gdi().create_icon(0, 0, {}), nullptr);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The screen as a whole: its size, screenshots and the backlight's dimming.
+// The screen as a whole: screenshots, and the backlight's dimming of what is displayed.
 #include <png.h>
 
 #include "GdiTest.h"
@@ -6,26 +6,15 @@
 namespace gdi_test {
 namespace {
 
-class Screen : public GdiTest {
-protected:
-    test::TempDir folder;
-};
+class Screen : public GdiTest {};
 
-TEST_F(Screen, IsTwoHundredFortyByThreeHundredTwentyAtThirtyTwoBits) {
-    HDC dc = gdi().create_screen_dc({0, 0}, emu::Region(RECT{0, 0, 240, 320}));
+TEST_F(Screen, AScreenshotHoldsTheDisplayedScreenInRgbAndTheBacklightDimsOnlyTheDisplay) {
     EXPECT_EQ(gdi().framebuffer().size(), 240u * 320u);
-    EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 240);
-    EXPECT_EQ(GetDeviceCaps(dc, VERTRES), 320);
-    EXPECT_EQ(GetDeviceCaps(dc, BITSPIXEL), 32);
-    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), 96);
-    gdi().release_dc(dc);
-}
-
-TEST_F(Screen, ScreenshotHoldsTheScreenInRgb) {
     gdi().fill_screen(emu::Region(RECT{0, 0, 240, 320}), RGB(10, 20, 30));
     gdi().fill_screen(emu::Region(RECT{239, 319, 240, 320}), RGB(200, 100, 50));
-    const auto file = folder.path() / "screen.png";
+    const auto file = image.path() / "screen.png";
     ASSERT_TRUE(gdi().write_png(file));
+    EXPECT_FALSE(gdi().write_png(image.path() / "missing" / "screen.png"));
 
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
@@ -37,13 +26,7 @@ TEST_F(Screen, ScreenshotHoldsTheScreenInRgb) {
     EXPECT_EQ(image.height, 320u);
     EXPECT_EQ((std::vector<png_byte>(rgb.begin(), rgb.begin() + 3)), (std::vector<png_byte>{10, 20, 30}));
     EXPECT_EQ((std::vector<png_byte>(rgb.end() - 3, rgb.end())), (std::vector<png_byte>{200, 100, 50}));
-}
 
-TEST_F(Screen, ScreenshotToAnUnwritablePlaceFails) {
-    EXPECT_FALSE(gdi().write_png(folder.path() / "missing" / "screen.png"));
-}
-
-TEST_F(Screen, BacklightDimsWhatIsDisplayedNotTheFramebuffer) {
     gdi().fill_screen(emu::Region(RECT{0, 0, 240, 320}), RGB(200, 100, 0));
     gdi().set_brightness(50);
     EXPECT_EQ(gdi().framebuffer()[0], 0xC86400u);

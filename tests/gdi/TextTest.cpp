@@ -1,5 +1,7 @@
-// Text: measuring, drawing in the DC's colours and modes, clipping.
+// Text the differential program tests/win32/text.cpp cannot compare with Wine, whose fonts
+// differ: the cell sizes that heights and weights pick, and the device's smoothing rule.
 #include <cwchar>
+#include <set>
 
 #include "GdiTest.h"
 
@@ -8,120 +10,73 @@ namespace {
 
 class Text : public GdiTest {
 protected:
-    HFONT make_font(LONG height, LONG weight, BYTE quality = DEFAULT_QUALITY) {
+    // A system font of this height, weight and quality, selected into a new 100 x 20 surface.
+    HDC with_font(LONG height, LONG weight = FW_NORMAL, BYTE quality = DEFAULT_QUALITY) {
+        HDC dc = surface(100, 20);
         LOGFONT logfont{};
         GetObject(GetStockObject(SYSTEM_FONT), sizeof logfont, &logfont);
-        logfont.lfHeight = height;
-        logfont.lfWeight = weight;
-        logfont.lfQuality = quality;
-        return CreateFontIndirect(&logfont);
+        logfont.lfHeight = height, logfont.lfWeight = weight, logfont.lfQuality = quality;
+        if (height) SelectObject(dc, CreateFontIndirect(&logfont));
+        return dc;
     }
 
-    SIZE extent(HDC dc, const wchar_t* text) {
+    SIZE extent(const wchar_t* text, LONG height = 0, LONG weight = FW_NORMAL) {
         SIZE size{};
-        GetTextExtentPoint32(dc, text, static_cast<int>(wcslen(text)), &size);
+        GetTextExtentPoint32(with_font(height, weight), text, static_cast<int>(wcslen(text)), &size);
         return size;
-    }
-
-    SIZE extent_in(HFONT font, const wchar_t* text) {
-        HDC dc = surface(1, 1);
-        HGDIOBJ previous = SelectObject(dc, font);
-        SIZE size = extent(dc, text);
-        SelectObject(dc, previous);
-        DeleteObject(font);
-        return size;
-    }
-
-    // The bounds of the pixels that differ from white.
-    static RECT inked(HDC dc, int width, int height) {
-        RECT bounds{width, height, 0, 0};
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                if (GetPixel(dc, x, y) != RGB(255, 255, 255)) {
-                    bounds = {std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
-                              std::max<LONG>(bounds.right, x + 1), std::max<LONG>(bounds.bottom, y + 1)};
-                }
-        return bounds;
     }
 };
 
-TEST_F(Text, CharacterHeightAndWeightPickTheSize) {
-    const SIZE small = extent_in(make_font(-11, FW_NORMAL), L"Memory");
-    const SIZE large = extent_in(make_font(-12, FW_NORMAL), L"Memory");
-    const SIZE bold = extent_in(make_font(-11, FW_BOLD), L"Memory");
+TEST_F(Text, HeightAndWeightPickTheSizeAndWidthIsTheSumOfTheCharacters) {
+    const SIZE small = extent(L"Memory", -11), large = extent(L"Memory", -12), bold = extent(L"Memory", -11, FW_BOLD);
     EXPECT_GT(small.cy, 11);
     EXPECT_GT(large.cy, small.cy);
     EXPECT_GT(large.cx, small.cx);
     EXPECT_EQ(bold.cy, small.cy);
     EXPECT_GT(bold.cx, small.cx);
+    EXPECT_GT(extent(L"Memory", -11, FW_SEMIBOLD).cx, small.cx);
+    // A positive height is the whole cell.
+    EXPECT_EQ(extent(L"x", 15).cy, 15);
+    EXPECT_EQ(extent(L"x", 20, FW_BOLD).cy, 20);
+    EXPECT_EQ(extent(L"ab").cx, extent(L"a").cx + extent(L"b").cx);
 }
 
-TEST_F(Text, PositiveHeightIsTheWholeCell) {
-    EXPECT_EQ(extent_in(make_font(15, FW_NORMAL), L"x").cy, 15);
-    EXPECT_EQ(extent_in(make_font(20, FW_BOLD), L"x").cy, 20);
-}
-
-TEST_F(Text, WidthIsTheSumOfTheCharacters) {
-    HDC dc = surface(1, 1);
-    EXPECT_EQ(extent(dc, L"ab").cx, extent(dc, L"a").cx + extent(dc, L"b").cx);
-    EXPECT_EQ(extent(dc, L"").cx, 0);
-}
-
-TEST_F(Text, OpaqueModeFillsTheCellWithTheBackgroundColour) {
-    HDC dc = surface(40, 20);
-    SetBkColor(dc, RGB(0, 0, 255));
-    ExtTextOut(dc, 3, 2, 0, nullptr, L"  ", 2, nullptr);
-    const SIZE cell = extent(dc, L"  ");
-    const Legend blue{{RGB(255, 255, 255), '.'}, {RGB(0, 0, 255), 'b'}};
-    const Picture drawn = picture(dc, 40, 20, blue);
-    EXPECT_EQ(drawn[2][3], 'b');
-    EXPECT_EQ(drawn[2 + cell.cy - 1][3 + cell.cx - 1], 'b');
-    EXPECT_EQ(drawn[2 + cell.cy][3], '.');
-    EXPECT_EQ(drawn[2][3 + cell.cx], '.');
-    EXPECT_EQ(drawn[1][3], '.');
-}
-
-TEST_F(Text, TransparentTextDrawsOnlyItsGlyphsInTheTextColourInsideItsCell) {
-    HDC dc = surface(60, 30);
-    HFONT font = make_font(-12, FW_NORMAL, NONANTIALIASED_QUALITY);
-    HGDIOBJ previous = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 0, 0));
-    ExtTextOut(dc, 5, 4, 0, nullptr, L"Hg", 2, nullptr);
-    const SIZE cell = extent(dc, L"Hg");
-    const RECT ink = inked(dc, 60, 30);
-    EXPECT_GE(ink.left, 5);
-    EXPECT_GE(ink.top, 4);
-    EXPECT_LE(ink.right, 5 + cell.cx);
-    EXPECT_LE(ink.bottom, 4 + cell.cy);
-    EXPECT_GT(ink.bottom - ink.top, 9);  // from the H's top to the g's tail
-    const Legend red{{RGB(255, 255, 255), '.'}, {RGB(255, 0, 0), 'r'}};
-    for (const auto& row : picture(dc, 60, 30, red)) EXPECT_EQ(row.find('?'), std::string::npos) << row;
-    SelectObject(dc, previous);
-    DeleteObject(font);
-}
-
-TEST_F(Text, EtoOpaqueFillsTheRectangleAndEtoClippedKeepsTheTextInIt) {
-    HDC dc = surface(40, 20);
-    SetBkMode(dc, TRANSPARENT);
-    RECT left_half{0, 0, 6, 20};
-    ExtTextOut(dc, 0, 0, ETO_CLIPPED, &left_half, L"WWW", 3, nullptr);
-    EXPECT_LE(inked(dc, 40, 20).right, 6);
-    RECT box{30, 10, 34, 12};
-    SetBkColor(dc, RGB(0, 0, 0));
-    ExtTextOut(dc, 0, 0, ETO_OPAQUE, &box, L"", 0, nullptr);
-    EXPECT_EQ(GetPixel(dc, 30, 10), RGB(0, 0, 0));
-    EXPECT_EQ(GetPixel(dc, 33, 11), RGB(0, 0, 0));
-    EXPECT_EQ(GetPixel(dc, 34, 11), RGB(255, 255, 255));
-}
-
-TEST_F(Text, SpacingArrayPlacesEachCharacter) {
-    HDC dc = surface(60, 20);
-    SetBkMode(dc, TRANSPARENT);
-    const int spacing[] = {30, 0};
-    ExtTextOut(dc, 0, 0, 0, nullptr, L"ll", 2, spacing);
-    const RECT ink = inked(dc, 60, 20);
-    EXPECT_GE(ink.right - ink.left, 30);
+// Windows CE smooths a font that asks for it; the device's rule (the Fontsmoothing key)
+// smooths every font that does not refuse it. The stock font follows the rule too.
+TEST_F(Text, GlyphEdgesAreBlendedOnlyWhenTheFontOrTheDevicesRuleAsks) {
+    using emu::FontSmoothing;
+    const struct {
+        FontSmoothing rule;
+        BYTE quality;
+        LONG height;
+        bool smoothed;
+    } cases[] = {
+        {FontSmoothing::WhenAsked, DEFAULT_QUALITY, -13, false},
+        {FontSmoothing::WhenAsked, DRAFT_QUALITY, -13, false},
+        {FontSmoothing::WhenAsked, PROOF_QUALITY, -13, false},
+        {FontSmoothing::WhenAsked, NONANTIALIASED_QUALITY, -13, false},
+        {FontSmoothing::WhenAsked, ANTIALIASED_QUALITY, -13, true},
+        {FontSmoothing::WhenAsked, DEFAULT_QUALITY, 0, false},  // the stock font
+        {FontSmoothing::UnlessRefused, DEFAULT_QUALITY, -13, true},
+        {FontSmoothing::UnlessRefused, PROOF_QUALITY, -13, true},
+        {FontSmoothing::UnlessRefused, NONANTIALIASED_QUALITY, -13, false},
+        {FontSmoothing::UnlessRefused, ANTIALIASED_QUALITY, -13, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(c.rule)) + " " + std::to_string(c.quality) + " " +
+                     std::to_string(c.height));
+        device.gdi = std::make_shared<emu::Gdi>(device, c.rule);
+        HDC dc = with_font(c.height, FW_NORMAL, c.quality);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(255, 0, 0));
+        ExtTextOut(dc, 2, 2, 0, nullptr, L"Sky wave 8", 10, nullptr);
+        std::set<COLORREF> colours;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 100; ++x) colours.insert(GetPixel(dc, x, y));
+        EXPECT_TRUE(colours.count(RGB(255, 0, 0)));
+        if (c.smoothed) EXPECT_GT(colours.size(), 2u);
+        else EXPECT_EQ(colours, (std::set<COLORREF>{kWhite, RGB(255, 0, 0)}));
+    }
 }
 
 }  // namespace

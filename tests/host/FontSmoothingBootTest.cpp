@@ -1,27 +1,27 @@
 // The device reads at boot whether its registry turns font smoothing on for every font.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <set>
 
 #include <windows.h>
 
 #include "host/DeviceHost.h"
-#include "host/TemporaryFolder.h"
+#include "support/TempDir.h"
 
 namespace {
 
-std::unique_ptr<emu::DeviceHost> Boot(const emu::TemporaryFolder& folder) {
+// Boots the device in `folder` and answers how many colours black text in the system font
+// then leaves on white, drawn after the smoothing key was made when `make_key` says so.
+std::size_t text_colours_at_boot(const std::filesystem::path& folder, bool make_key) {
     std::string error;
-    auto host = emu::DeviceHost::boot(emu::BootOptions{folder.path()}, error);
+    auto host = emu::DeviceHost::boot({folder}, error);
     EXPECT_TRUE(host) << error;
-    return host;
-}
-
-// How many colours black text in the system font leaves on white.
-std::size_t TextColourCount(emu::DeviceHost& host) {
+    if (!host) return 0;
     std::set<COLORREF> colours;
-    host.run(L"\\Windows\\text.exe", [&] {
+    host->run(L"\\Windows\\text.exe", [&] {
+        HKEY key = nullptr;
+        if (make_key) RegCreateKeyEx(HKEY_LOCAL_MACHINE, L"System\\GDI\\Fontsmoothing", 0, nullptr, 0, 0, nullptr, &key, nullptr);
+        RegCloseKey(key);
         HDC dc = CreateCompatibleDC(nullptr);
         HBITMAP bitmap = CreateCompatibleBitmap(dc, 80, 20);
         HGDIOBJ previous = SelectObject(dc, bitmap);
@@ -35,30 +35,14 @@ std::size_t TextColourCount(emu::DeviceHost& host) {
         DeleteDC(dc);
         return 0;
     });
+    host->shutdown();
     return colours.size();
 }
 
-}  // namespace
-
 TEST(FontSmoothingAtBoot, TheDefaultImageDrawsTextUnsmoothedAndTheRegistryKeySmoothsItFromTheNextBoot) {
-    emu::TemporaryFolder folder;
-    auto host = Boot(folder);
-    ASSERT_TRUE(host);
-    EXPECT_EQ(TextColourCount(*host), 2u);
-    host->run(L"\\Windows\\setup.exe", [] {
-        HKEY key = nullptr;
-        DWORD disposition = 0;
-        const LONG created = RegCreateKeyEx(HKEY_LOCAL_MACHINE, L"System\\GDI\\Fontsmoothing", 0, nullptr, 0, 0,
-                                            nullptr, &key, &disposition);
-        RegCloseKey(key);
-        return created == ERROR_SUCCESS && disposition == REG_CREATED_NEW_KEY ? 0 : 1;
-    });
-    EXPECT_EQ(host->exit_code(L"\\Windows\\setup.exe"), 0);
-    EXPECT_EQ(TextColourCount(*host), 2u);  // read at boot only
-    host->shutdown();
-    host.reset();
-
-    host = Boot(folder);
-    ASSERT_TRUE(host);
-    EXPECT_GT(TextColourCount(*host), 2u);
+    test::TempDir dir;
+    EXPECT_EQ(text_colours_at_boot(dir.path(), true), 2u);  // the key is read at boot only
+    EXPECT_GT(text_colours_at_boot(dir.path(), false), 2u);
 }
+
+}  // namespace

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,17 +15,14 @@
 #include "files/FileSystem.h"
 #include "kernel/Device.h"
 #include "registry/Registry.h"
-#include "support/TempDir.h"
+#include "support/BareDevice.h"
+#include "support/ReadFile.h"
 
 // A device with only a registry and a file system, on a temporary image with an empty
 // \Windows\Start Menu, bound to the test's thread; the program's state starts fresh with
 // empty chosen and Start Menu lists.
-class PersistenceTest : public ::testing::Test {
+class PersistenceTest : public ::testing::Test, protected test::BareDevice {
 protected:
-    test::TempDir image;
-    emu::Device device{image.path(), emu::Clock::Mode::Virtual};
-    emu::DeviceBinding binding{device};
-
     void SetUp() override {
         device.registry = std::make_shared<emu::Registry>(device);
         device.files = std::make_shared<emu::FileSystem>(device);
@@ -52,12 +48,7 @@ protected:
         std::ofstream(host(relative), std::ios::binary) << bytes;
     }
 
-    std::string bytes_of(const std::string& relative) const {
-        std::ifstream in(host(relative), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string bytes_of(const std::string& relative) const { return test::read_file(host(relative)); }
 
     void use_start_menu(const std::wstring& directory) {
         delete[] appState.startMenuDirectory;

@@ -25,21 +25,13 @@ protected:
 };
 
 TEST_F(StatusProbes, PowerStoresMainsAndBattery) {
-    const struct {
-        emu::AcLine line;
-        int battery;
-    } cases[] = {
-        {emu::AcLine::Online, 100},
-        {emu::AcLine::Offline, 80},
-        {emu::AcLine::Unknown, 0},
-        {emu::AcLine::Offline, BATTERY_PERCENTAGE_UNKNOWN},
-    };
-    for (const auto& c : cases) {
-        status().set_ac_line(c.line);
-        ASSERT_TRUE(status().set_battery(c.battery));
+    for (auto [line, battery] : {std::pair{emu::AcLine::Online, 100}, {emu::AcLine::Offline, 80},
+                                 {emu::AcLine::Unknown, 0}, {emu::AcLine::Offline, BATTERY_PERCENTAGE_UNKNOWN}}) {
+        status().set_ac_line(line);
+        ASSERT_TRUE(status().set_battery(battery));
         ProbePower();
-        EXPECT_EQ(appState.acLineStatus, static_cast<int>(c.line));
-        EXPECT_EQ(appState.batteryPercent, c.battery);
+        EXPECT_EQ(appState.acLineStatus, static_cast<int>(line));
+        EXPECT_EQ(appState.batteryPercent, battery);
     }
 }
 
@@ -48,8 +40,7 @@ TEST_F(StatusProbes, MemoryLoadIsStoredAndStorageUsedIsATruncatedPercent) {
     const struct {
         DWORD size, free;
         int used;
-    } cases[] = {{16000000, 5000000, 68}, {3, 1, 66},     {1000, 1, 99}, {0xFFFFFFFF, 0, 100},
-                 {100, 100, 0},           {100, 0, 100}, {0, 0, 0}};
+    } cases[] = {{16000000, 5000000, 68}, {3, 1, 66}, {1000, 1, 99}, {0xFFFFFFFF, 0, 100}, {100, 100, 0}, {0, 0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.size) + " " + std::to_string(c.free));
         ASSERT_TRUE(status().set_store(c.size, c.free));
@@ -60,19 +51,15 @@ TEST_F(StatusProbes, MemoryLoadIsStoredAndStorageUsedIsATruncatedPercent) {
 }
 
 TEST_F(StatusProbes, DeviceModelTestsTheOemPrefixIgnoringCase) {
-    const struct {
-        std::wstring oem;
-        int ipaq;
-    } cases[] = {{L"Compaq iPAQ H3600", 1}, {L"Compaq iPAQ", 1},   {L"COMPAQ IPAQ POCKET PC", 1},
-                 {L"compaq ipaqx", 1},      {L"Compaq iPA", 0},    {L"Compaq", 0},
-                 {L"", 0},                  {L" Compaq iPAQ", 0}, {L"Compaq Aero 1550", 0},
-                 {L"Compaq iPAQ " + std::wstring(500, L'x'), 1}};  // longer than the buffer
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.oem.size());
-        status().set_oem_info(c.oem.c_str());
+    const std::pair<std::wstring, int> cases[] = {
+        {L"Compaq iPAQ H3600", 1}, {L"COMPAQ IPAQ POCKET PC", 1}, {L"Compaq iPA", 0}, {L"", 0}, {L" Compaq iPAQ", 0},
+        {L"Compaq iPAQ " + std::wstring(500, L'x'), 1}};  // longer than the buffer
+    for (const auto& [oem, ipaq] : cases) {
+        SCOPED_TRACE(oem.size());
+        status().set_oem_info(oem.c_str());
         appState.ipaq = -1;
         TestDeviceModel();
-        EXPECT_EQ(appState.ipaq, c.ipaq);
+        EXPECT_EQ(appState.ipaq, ipaq);
     }
 }
 

@@ -8,7 +8,6 @@
 #include "app/ApplicationState.h"
 #include "app/BarLayout.h"
 #include "app/BarPlacement.h"
-#include "app/Gauges.h"
 #include "device/DeviceStatus.h"
 #include "ui/IconButton.h"
 
@@ -147,40 +146,24 @@ TEST(BarOnAnotherDevice, HasNoBacklightButtonWhenTheDeviceIsNoIpaq) {
     EXPECT_EQ(size.x, 153);
 }
 
-TEST(Gauges, FillsAndColoursFollowTheValues) {
-    const struct {
-        int percent, batteryFill;
-        COLORREF batteryColour;
-        int freeFill;
-        COLORREF freeColour;
-    } cases[] = {{100, 18, RGB(0, 153, 0), 0, RGB(255, 0, 0)}, {66, 11, RGB(0, 153, 0), 6, RGB(255, 0, 0)},
-                 {65, 11, RGB(0, 153, 0), 6, RGB(0, 0, 255)},  {50, 9, RGB(0, 153, 0), 9, RGB(0, 0, 255)},
-                 {49, 8, RGB(255, 0, 0), 9, RGB(0, 0, 255)},   {0, 0, RGB(255, 0, 0), 18, RGB(0, 0, 255)}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.percent);
-        EXPECT_EQ(BatteryFill(c.percent), c.batteryFill);
-        EXPECT_EQ(BatteryColour(c.percent), c.batteryColour);
-        EXPECT_EQ(FreeShareFill(c.percent), c.freeFill);
-        EXPECT_EQ(FreeShareColour(c.percent), c.freeColour);
-    }
-    EXPECT_EQ(BatteryFill(255), 18);  // an unknown battery level shows full
-}
-
 TEST_F(Bar, TheGaugesShowTheDeviceStatusOnTheNextPaintAndTapsOnThemStartTheirApplets) {
-    device.host().inspect([](emu::Device& d) {
-        d.status->set_battery(49);
-        d.status->set_memory_load(0);
-        return 0;
-    });
-    device.run([] { InvalidateRect(appState.bar, nullptr, FALSE); });
-    // Battery bar: 8 red pixels from x 47 on the row 10 above the bottom.
-    EXPECT_EQ(device.host().pixel(47, 320 - 10), RGB(255, 0, 0));
-    EXPECT_EQ(device.host().pixel(54, 320 - 10), RGB(255, 0, 0));
-    EXPECT_EQ(device.host().pixel(55, 320 - 10), RGB(200, 200, 200));
-    // Memory bar: fully blue at load 0.
-    EXPECT_EQ(device.host().pixel(78, 320 - 10), RGB(0, 0, 255));
-    EXPECT_EQ(device.host().pixel(95, 320 - 10), RGB(0, 0, 255));
-
+    // Battery from x 47 and free memory from x 78 on the row 10 above the bottom: 18 pixels
+    // each, filled in proportion, green from half a battery on, blue while 35% is free.
+    const COLORREF kTrack = RGB(200, 200, 200), kGreen = RGB(0, 153, 0), kRed = RGB(255, 0, 0),
+                   kBlue = RGB(0, 0, 255);
+    const struct {
+        int battery, load;
+        std::vector<std::pair<int, COLORREF>> pixels;
+    } cases[] = {{49, 0, {{47, kRed}, {54, kRed}, {55, kTrack}, {78, kBlue}, {95, kBlue}}},
+                 {50, 65, {{55, kGreen}, {56, kTrack}, {83, kBlue}, {84, kTrack}}},
+                 {255, 66, {{64, kGreen}, {78, kRed}}}};  // an unknown battery level shows full
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.battery);
+        device.host().inspect(
+            [&](emu::Device& d) { return d.status->set_battery(c.battery) + d.status->set_memory_load(c.load); });
+        device.run([] { InvalidateRect(appState.bar, nullptr, FALSE); });
+        for (auto [x, colour] : c.pixels) EXPECT_EQ(device.host().pixel(x, 320 - 10), colour) << x;
+    }
     device.host().tap(50, 271 + 35);  // battery gauge
     EXPECT_FALSE(device.bar_shown());
     device.host().key(VK_APP4);

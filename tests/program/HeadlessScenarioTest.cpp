@@ -32,16 +32,16 @@ std::string KeySection(const std::string& registry, const std::string& key) {
 
 TEST(HeadlessScenario, TheRunLeavesItsChoicesInTheFilesRegistryAndWakeUpRegistration) {
     emu::TemporaryFolder folder;
-    std::ofstream(folder.path() / "scenario.txt") << "tap 25 286   # the strip's first icon\n"
-                                                     "key app4     # the shell brings the bar back\n"
-                                                     "tap 194 308  # Config Button\n"
-                                                     "tap 100 75   # the table's first row\n"
-                                                     "tap 100 93   # its second row\n"
-                                                     "tap 25 205   # autoload on\n"
-                                                     "tap 25 235   # sound off\n"
-                                                     "tap 228 260  # the dialog's close button\n"
-                                                     "tap 160 308  # Size: the large bar\n"
-                                                     "tap 228 308  # Close\n";
+    std::ofstream(folder.path() / "scenario.txt") << "# the strip's first icon\ntap 25 286\n"
+                                                     "# the shell brings the bar back\nkey app4\n"
+                                                     "# Config Button\ntap 194 308\n"
+                                                     "# the table's first row\ntap 100 75\n"
+                                                     "# its second row\ntap 100 93\n"
+                                                     "# autoload on\ntap 25 205\n"
+                                                     "# sound off\ntap 25 235\n"
+                                                     "# the dialog's close button\ntap 228 260\n"
+                                                     "# Size: the large bar\ntap 160 308\n"
+                                                     "# Close\ntap 228 308\n";
     emu::HeadlessOptions options;
     options.device = folder.path() / "device";
     options.script = folder.path() / "scenario.txt";

@@ -30,3 +30,19 @@ TEST_F(Startup, ASecondStartBringsTheRunningBarBackAndEndsAtOnce) {
         return d.windows->shown(*w) && d.windows->foreground() == w;
     }));
 }
+
+TEST_F(Startup, ABarClassThatCannotBeRegisteredIsReportedAndEndsTheProgram) {
+    const HINSTANCE instance = device.instance_with(tesselink_resources());
+    int code = -1;
+    device.run([&] {  // the class is taken in the process the program then runs in
+        WNDCLASS wc = {};
+        wc.lpfnWndProc = DefWindowProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = L"Tesselink";
+        RegisterClass(&wc);
+        code = WinMain(instance, nullptr, nullptr, SW_SHOW);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(device.bar(), nullptr);
+    EXPECT_EQ(device.fields("debug", "text"), std::vector<std::string>{"RegisterClass Failed: Tesselink\n"});
+}

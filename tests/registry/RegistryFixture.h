@@ -1,22 +1,18 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
 
 #include <windows.h>
 
-#include "kernel/Device.h"
 #include "registry/Registry.h"
-#include "support/TempDir.h"
+#include "support/BareDevice.h"
 
-// A device with only a registry, on a temporary image, bound to the test's thread.
-class RegistryTest : public ::testing::Test {
+// A device with only a registry.
+class RegistryTest : public ::testing::Test, protected test::BareDevice {
 protected:
-    test::TempDir image;
-    emu::Device device{image.path(), emu::Clock::Mode::Virtual};
-    emu::DeviceBinding binding{device};
-
     void SetUp() override { device.registry = std::make_shared<emu::Registry>(device); }
 
     HKEY create(HKEY root, const wchar_t* path, DWORD* disposition = nullptr) {

@@ -35,7 +35,7 @@ protected:
     }
 };
 
-TEST_F(FileInfo, SmallAndLargeIconsComeAtTheirSizesAndTheCallerDestroysThem) {
+TEST_F(FileInfo, IconsComeAtTheirSizesForTheCallerToDestroyAndAMissingFileHasNone) {
     auto small = ask(L"\\Windows\\calc.exe", kSmall);
     auto large = ask(L"\\Windows\\calc.exe", kLarge);
     EXPECT_NE(small.result, 0u);
@@ -45,37 +45,11 @@ TEST_F(FileInfo, SmallAndLargeIconsComeAtTheirSizesAndTheCallerDestroysThem) {
     EXPECT_EQ(live_icons(), 2u);
     destroy(small.info.hIcon);
     destroy(large.info.hIcon);
+    auto missing = ask(L"\\Windows\\backlight.exe", kSmall);
+    EXPECT_EQ(missing.result, 0u);
+    EXPECT_EQ(missing.info.hIcon, nullptr);
     EXPECT_EQ(live_icons(), 0u);
-}
 
-TEST_F(FileInfo, AMissingFileAnswersZeroAndMakesNoIcon) {
-    auto answer = ask(L"\\Windows\\backlight.exe", kSmall);
-    EXPECT_EQ(answer.result, 0u);
-    EXPECT_EQ(answer.info.hIcon, nullptr);
-    EXPECT_EQ(live_icons(), 0u);
-}
-
-TEST_F(FileInfo, AShortcutWearsItsTargetProgramsIcon) {
-    auto shortcut = ask(L"\\Windows\\Start Menu\\Calendar.lnk", kSmall);
-    auto program = ask(L"\\Windows\\calendar.exe", kSmall);
-    auto other = ask(L"\\Windows\\contacts.exe", kSmall);
-    EXPECT_EQ(image(shortcut.info.hIcon), image(program.info.hIcon));
-    EXPECT_NE(image(shortcut.info.hIcon), image(other.info.hIcon));
-    EXPECT_EQ(shortcut.info.iIcon, program.info.iIcon);
-    EXPECT_NE(shortcut.info.hIcon, program.info.hIcon);
-}
-
-TEST_F(FileInfo, AShortcutRewrittenIsReadAgain) {
-    auto shortcut = device.folder() / "My Documents" / "Mine.lnk";
-    std::ofstream(shortcut) << "18#\"\\Windows\\calc.exe\"";
-    auto before = ask(L"\\My Documents\\Mine.lnk", kSmall);
-    std::ofstream(shortcut) << "23#\"\\Windows\\contacts.exe\"";
-    auto after = ask(L"\\My Documents\\Mine.lnk", kSmall);
-    EXPECT_EQ(image(before.info.hIcon), image(ask(L"\\Windows\\calc.exe", kSmall).info.hIcon));
-    EXPECT_EQ(image(after.info.hIcon), image(ask(L"\\Windows\\contacts.exe", kSmall).info.hIcon));
-}
-
-TEST_F(FileInfo, FoldersAndDocumentsHaveIconsOfTheirOwn) {
     auto folder = ask(L"\\My Documents", kLarge);
     auto document = ask(L"\\My Documents\\Welcome.txt", kLarge);
     auto named_folder = ask(L"\\Nowhere", kLarge | SHGFI_USEFILEATTRIBUTES, FILE_ATTRIBUTE_DIRECTORY);
@@ -84,8 +58,25 @@ TEST_F(FileInfo, FoldersAndDocumentsHaveIconsOfTheirOwn) {
     EXPECT_EQ(named_folder.info.iIcon, folder.info.iIcon);
 }
 
-TEST_F(FileInfo, TheProgramShortcutWearsTheInstalledProgramsOwnIcon) {
-    host().install(L"\\Windows\\Tesselink.exe", &InstalledProgram::Entry, tesselink_resources());
+// A shortcut wears its target program's icon, read again when the shortcut is rewritten;
+// the program's own shortcut wears the installed program's own icon.
+TEST_F(FileInfo, AShortcutWearsItsTargetsIcon) {
+    auto shortcut = ask(L"\\Windows\\Start Menu\\Calendar.lnk", kSmall);
+    auto program = ask(L"\\Windows\\calendar.exe", kSmall);
+    EXPECT_EQ(image(shortcut.info.hIcon), image(program.info.hIcon));
+    EXPECT_NE(image(shortcut.info.hIcon), image(ask(L"\\Windows\\contacts.exe", kSmall).info.hIcon));
+    EXPECT_EQ(shortcut.info.iIcon, program.info.iIcon);
+    EXPECT_NE(shortcut.info.hIcon, program.info.hIcon);
+
+    auto mine = device.folder() / "My Documents" / "Mine.lnk";
+    std::ofstream(mine) << "18#\"\\Windows\\calc.exe\"";
+    auto before = ask(L"\\My Documents\\Mine.lnk", kSmall);
+    std::ofstream(mine) << "23#\"\\Windows\\contacts.exe\"";
+    auto after = ask(L"\\My Documents\\Mine.lnk", kSmall);
+    EXPECT_EQ(image(before.info.hIcon), image(ask(L"\\Windows\\calc.exe", kSmall).info.hIcon));
+    EXPECT_EQ(image(after.info.hIcon), image(ask(L"\\Windows\\contacts.exe", kSmall).info.hIcon));
+
+    host().install(L"\\Windows\\Tesselink.exe", &InstalledProgram, tesselink_resources());
     auto answer = ask(L"\\Windows\\Start Menu\\Tesselink.lnk", kLarge | SHGFI_DISPLAYNAME);
     ASSERT_NE(answer.result, 0u);
     EXPECT_EQ(answer.info.iIcon, emu::kIconArtCount);

@@ -71,37 +71,56 @@ TEST_F(MessageBoxes, ATapOnEachButtonReturnsItsId) {
     }
 }
 
-TEST_F(MessageBoxes, TheDefaultButtonIsTheOneTheStyleNames) {
+// Without a tap the host answers with the default button the style names, or with a button
+// the box has; closing answers Cancel, or OK when it is the only button, and is refused
+// otherwise.
+TEST_F(MessageBoxes, TheHostAnswersWithTheDefaultAndClosingAnswersCancelOrALoneOk) {
+    EXPECT_FALSE(host().answer_message_box(IDOK)) << "no box is open";
     const struct {
         UINT style;
-        int expected;
-    } cases[] = {{MB_YESNOCANCEL, IDYES},
-                 {MB_YESNOCANCEL | MB_DEFBUTTON2, IDNO},
-                 {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
-                 {MB_RETRYCANCEL | MB_DEFBUTTON2, IDCANCEL},
-                 {MB_OKCANCEL | MB_DEFBUTTON3, IDOK}};  // no third button: the first
+        int default_id;
+        int closed;  // kUnanswered: the box stays open
+    } cases[] = {{MB_OK, IDOK, IDOK},
+                 {MB_OKCANCEL | MB_DEFBUTTON3, IDOK, IDCANCEL},  // no third button: the first
+                 {MB_YESNOCANCEL, IDYES, IDCANCEL},
+                 {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL, IDCANCEL},
+                 {MB_RETRYCANCEL | MB_DEFBUTTON2, IDCANCEL, IDCANCEL},
+                 {MB_YESNO | MB_DEFBUTTON2, IDNO, kUnanswered}};
     for (const auto& c : cases) {
         SCOPED_TRACE("style " + std::to_string(c.style));
         show(c.style);
-        ASSERT_TRUE(host().message_box());
-        EXPECT_EQ(host().message_box()->default_id, c.expected);
+        auto box = host().message_box();
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->default_id, c.default_id);
+        host().inspect([&](emu::Device& d) {
+            auto window = d.windows->window(box->window);
+            d.windows->post(*window->thread, MSG{box->window, WM_CLOSE, 0, 0});
+        });
+        host().wait_idle();
+        EXPECT_EQ(answer, c.closed);
+        if (c.closed != kUnanswered) continue;
+        EXPECT_FALSE(host().answer_message_box(IDCANCEL));
+        EXPECT_EQ(answer, kUnanswered);
         EXPECT_TRUE(host().answer_message_box());
-        EXPECT_EQ(answer, c.expected);
+        EXPECT_EQ(answer, c.default_id);
     }
+    show(MB_TYPEMASK);  // no known button set: fails at once
+    EXPECT_EQ(answer, 0);
+    EXPECT_FALSE(host().message_box());
 }
 
-TEST_F(MessageBoxes, TheHostAnswersOnlyWithAButtonTheBoxHas) {
-    EXPECT_FALSE(host().answer_message_box(IDOK)) << "no box is open";
-    show(MB_YESNO);
-    EXPECT_FALSE(host().answer_message_box(IDCANCEL));
-    EXPECT_EQ(answer, kUnanswered);
-    EXPECT_TRUE(host().answer_message_box(IDNO));
-    EXPECT_EQ(answer, IDNO);
-}
-
-TEST_F(MessageBoxes, IsDrawnInFrontWithItsCaptionBandAndFramedButtons) {
+// The box is drawn in front with its caption band and framed buttons, and its owner takes
+// no taps until it is answered.
+TEST_F(MessageBoxes, IsDrawnInFrontAndItsOwnerTakesNoTapsMeanwhile) {
     open(L"\\Windows\\calc.exe");
-    show(MB_OKCANCEL | MB_DEFBUTTON2);
+    HWND calculator = program_window(L"Calculator");
+    auto enabled = [&] {
+        return host().inspect([&](emu::Device& d) {
+            auto window = d.windows->window(calculator);
+            return window && !(window->style & WS_DISABLED);
+        });
+    };
+    show(MB_OKCANCEL | MB_DEFBUTTON2, calculator);
     auto box = host().message_box();
     ASSERT_TRUE(box);
     const RECT frame = frame_of(*box);
@@ -117,41 +136,7 @@ TEST_F(MessageBoxes, IsDrawnInFrontWithItsCaptionBandAndFramedButtons) {
     bool caption_text = false;
     for (int x = frame.left + 4; x < frame.left + 40; ++x) caption_text |= pixel(x, frame.top + 11) == 0xFFFFFFu;
     EXPECT_TRUE(caption_text);
-}
 
-TEST_F(MessageBoxes, ClosingAnswersCancelOrALoneOkAndIsRefusedOtherwise) {
-    const struct {
-        UINT style;
-        int expected;  // kUnanswered: the box stays open
-    } cases[] = {{MB_OK, IDOK}, {MB_OKCANCEL, IDCANCEL}, {MB_YESNOCANCEL, IDCANCEL}, {MB_YESNO, kUnanswered}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE("style " + std::to_string(c.style));
-        show(c.style);
-        auto box = host().message_box();
-        ASSERT_TRUE(box);
-        host().inspect([&](emu::Device& d) {
-            auto window = d.windows->window(box->window);
-            d.windows->post(*window->thread, MSG{box->window, WM_CLOSE, 0, 0});
-        });
-        host().wait_idle();
-        EXPECT_EQ(answer, c.expected);
-        if (c.expected == kUnanswered) {
-            EXPECT_TRUE(host().message_box());
-            EXPECT_TRUE(host().answer_message_box());
-        }
-    }
-}
-
-TEST_F(MessageBoxes, TheOwnerTakesNoTapsWhileTheBoxIsOpen) {
-    open(L"\\Windows\\calc.exe");
-    HWND calculator = program_window(L"Calculator");
-    auto enabled = [&] {
-        return host().inspect([&](emu::Device& d) {
-            auto window = d.windows->window(calculator);
-            return window && !(window->style & WS_DISABLED);
-        });
-    };
-    show(MB_OK, calculator);
     EXPECT_FALSE(enabled());
     host().tap(kOkButton.x, kOkButton.y);  // the calculator's own OK button, below the box
     ASSERT_NE(program_window(L"Calculator"), nullptr);
@@ -162,17 +147,11 @@ TEST_F(MessageBoxes, TheOwnerTakesNoTapsWhileTheBoxIsOpen) {
     EXPECT_EQ(program_window(L"Calculator"), nullptr);
 }
 
-TEST_F(MessageBoxes, AStyleWithoutAKnownButtonSetFailsAtOnce) {
-    show(MB_TYPEMASK);
-    EXPECT_EQ(answer, 0);
-    EXPECT_FALSE(host().message_box());
-}
-
 TEST_F(MessageBoxes, LongTextIsWrappedInsideTheBoxAndTheBoxStaysInTheWorkArea) {
     answer = kUnanswered;
     device.run([this] {
         std::wstring text;
-        for (int i = 0; i < 60; ++i) text += L"word ";
+        for (int i = 0; i < 300; ++i) text += L"word ";
         text += L"\nAnUnbrokenWordMuchTooLongToFitOnOneLineOfTheBoxAtAll";
         answer = MessageBox(nullptr, text.c_str(), L"Long", MB_OK);
     });

@@ -14,31 +14,20 @@
 namespace shell_test {
 
 // A stand-in for an installed program: counts its starts and keeps its command line.
-struct InstalledProgram {
-    static int& starts() {
-        static int count = 0;
-        return count;
-    }
-    static std::wstring& command_line() {
-        static std::wstring text;
-        return text;
-    }
-    static int WINAPI Entry(HINSTANCE, HINSTANCE, LPWSTR command, int) {
-        ++starts();
-        command_line() = command;
-        return 0;
-    }
-};
+inline int g_program_starts = 0;
+inline std::wstring g_program_command_line;
+inline int WINAPI InstalledProgram(HINSTANCE, HINSTANCE, LPWSTR command, int) {
+    ++g_program_starts;
+    g_program_command_line = command;
+    return 0;
+}
 
 // A booted default device with helpers to drive and read its shell.
 class ShellTest : public ::testing::Test {
 protected:
-    ShellTest() {
-        InstalledProgram::starts() = 0;
-        InstalledProgram::command_line().clear();
-    }
+    ShellTest() { g_program_starts = 0; }
 
-    void install_program() { host().install(L"\\Windows\\Tesselink.exe", &InstalledProgram::Entry); }
+    void install_program() { host().install(L"\\Windows\\Tesselink.exe", &InstalledProgram); }
 
     // ShellExecuteEx as a program calls it; `error` receives the last error.
     bool open(const wchar_t* file, DWORD* error = nullptr) {

@@ -1,28 +1,22 @@
 // Shortcut files ("NN#command") and the cutting of command lines.
 #include <gtest/gtest.h>
 
+#include "kernel/EventLog.h"
 #include "shell/Shortcut.h"
 
 using emu::parse_shortcut;
 using emu::split_command;
 
-TEST(ShortcutFile, CountsTheCommandAfterTheHash) {
-    EXPECT_EQ(parse_shortcut("23#\"\\Windows\\iexplore.exe\""), L"\"\\Windows\\iexplore.exe\"");
-    EXPECT_EQ(parse_shortcut("35#\"\\Windows\\ctlpnl.exe\" cplmain.cpl,4"), L"\"\\Windows\\ctlpnl.exe\" cplmain.cpl,4");
-    EXPECT_EQ(parse_shortcut("17#\\Windows\\calc.exe"), L"\\Windows\\calc.exe");
-}
-
-TEST(ShortcutFile, IgnoresWhatFollowsTheCountedCommand) {
-    EXPECT_EQ(parse_shortcut("17#\\Windows\\calc.exe\r\n"), L"\\Windows\\calc.exe");
-    EXPECT_EQ(parse_shortcut("8#\\Windows\\calc.exe"), L"\\Windows");
-}
-
-TEST(ShortcutFile, ReadsTheDevicesCodePage) {
-    EXPECT_EQ(parse_shortcut("9#\\Caf\xE9.exe"), L"\\Caf\u00E9.exe");
-    EXPECT_EQ(parse_shortcut("2#\x80x"), L"\u20ACx");
-}
-
-TEST(ShortcutFile, RefusesDamagedFiles) {
+TEST(ShortcutFile, ReadsTheCountedCommandInTheDevicesCodePageAndRefusesDamagedFiles) {
+    const std::pair<std::string_view, std::optional<std::wstring>> cases[] = {
+        {"23#\"\\Windows\\iexplore.exe\"", L"\"\\Windows\\iexplore.exe\""},
+        {"35#\"\\Windows\\ctlpnl.exe\" cplmain.cpl,4", L"\"\\Windows\\ctlpnl.exe\" cplmain.cpl,4"},
+        {"17#\\Windows\\calc.exe\r\n", L"\\Windows\\calc.exe"},
+        {"8#\\Windows\\calc.exe", L"\\Windows"},
+        {"9#\\Caf\xE9.exe", L"\\Caf\u00E9.exe"},
+        {"2#\x80x", L"\u20ACx"},
+    };
+    for (const auto& [bytes, command] : cases) EXPECT_EQ(parse_shortcut(bytes), command) << bytes;
     for (const char* damaged : {"", "#\\Windows\\calc.exe", "17\\Windows\\calc.exe", "x17#\\Windows\\calc.exe",
                                 "18#\\Windows\\calc.exe", "0#", "0#\\Windows\\calc.exe", "99999999999999999999#x",
                                 "3#a\nb", " 3#abc"})
@@ -30,20 +24,21 @@ TEST(ShortcutFile, RefusesDamagedFiles) {
     EXPECT_FALSE(parse_shortcut(std::string_view("3#a\0b", 5)));
 }
 
-TEST(CommandLine, AQuotedPathRunsToItsClosingQuote) {
-    auto parts = split_command(L"  \"\\Windows\\Start Menu\\Notes.lnk\"  ");
-    EXPECT_EQ(parts.path, L"\\Windows\\Start Menu\\Notes.lnk");
-    EXPECT_EQ(parts.arguments, L"");
-    parts = split_command(L"\"\\Windows\\ctlpnl.exe\"cplmain.cpl,4");
-    EXPECT_EQ(parts.path, L"\\Windows\\ctlpnl.exe");
-    EXPECT_EQ(parts.arguments, L"cplmain.cpl,4");
-    EXPECT_EQ(split_command(L"\"\\Windows\\open ended").path, L"\\Windows\\open ended");
-}
-
-TEST(CommandLine, AnUnquotedPathEndsAtTheFirstSpace) {
-    auto parts = split_command(L"\\Windows\\ctlpnl.exe   cplmain.cpl,4 more ");
-    EXPECT_EQ(parts.path, L"\\Windows\\ctlpnl.exe");
-    EXPECT_EQ(parts.arguments, L"cplmain.cpl,4 more");
-    EXPECT_EQ(split_command(L"").path, L"");
-    EXPECT_EQ(split_command(L"\"\"").path, L"");
+// A quoted path runs to its closing quote (or the end), an unquoted one to the first space.
+TEST(CommandLine, SplitsThePathFromItsArguments) {
+    const struct {
+        const wchar_t *command, *path, *arguments;
+    } cases[] = {
+        {L"  \"\\Windows\\Start Menu\\Notes.lnk\"  ", L"\\Windows\\Start Menu\\Notes.lnk", L""},
+        {L"\"\\Windows\\ctlpnl.exe\"cplmain.cpl,4", L"\\Windows\\ctlpnl.exe", L"cplmain.cpl,4"},
+        {L"\"\\Windows\\open ended", L"\\Windows\\open ended", L""},
+        {L"\\Windows\\ctlpnl.exe   cplmain.cpl,4 more ", L"\\Windows\\ctlpnl.exe", L"cplmain.cpl,4 more"},
+        {L"", L"", L""},
+        {L"\"\"", L"", L""},
+    };
+    for (const auto& c : cases) {
+        auto parts = split_command(c.command);
+        EXPECT_EQ(parts.path, c.path) << emu::utf8(c.command);
+        EXPECT_EQ(parts.arguments, c.arguments) << emu::utf8(c.command);
+    }
 }

@@ -3,6 +3,10 @@
 
 #include <aygshell.h>
 
+#include <algorithm>
+
+#include "support/TestWindow.h"
+
 namespace shell_test {
 namespace {
 
@@ -17,12 +21,7 @@ protected:
     // A program window below the taskbar, in front.
     Taskbar() {
         device.run([] {
-            WNDCLASS wc{};
-            wc.lpfnWndProc = DefWindowProc;
-            wc.lpszClassName = L"Requester";
-            RegisterClass(&wc);
-            g_window = CreateWindowEx(0, L"Requester", L"Requester", WS_VISIBLE, 0, 100, 240, 100, nullptr, nullptr,
-                                      nullptr, nullptr);
+            g_window = test::MakeWindow(L"Requester", WS_VISIBLE, 0, 100, 240, 100, nullptr, DefWindowProc);
             MSG msg;
             while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
         });
@@ -37,39 +36,56 @@ protected:
     std::uint32_t at(POINT point) { return pixel(point.x, point.y); }
 };
 
-TEST_F(Taskbar, TheDesktopShowsTheTaskbarStartFlagAndInputButton) {
-    EXPECT_EQ(at(kStartFlag), kStartFlagRed);
-    EXPECT_EQ(at(kTaskbarMiddle), kTaskbar);
-    EXPECT_EQ(at(kInputButtonFrame), 0x000000u);
-}
-
-TEST_F(Taskbar, TheForegroundWindowHidesAndShowsTheTaskbar) {
-    EXPECT_TRUE(full_screen(g_window, SHFS_HIDETASKBAR));
-    EXPECT_NE(at(kTaskbarMiddle), kTaskbar);
-    EXPECT_NE(at(kStartFlag), kStartFlagRed);
-    EXPECT_EQ(at(kInputButtonFrame), 0x000000u);
-    EXPECT_TRUE(full_screen(g_window, SHFS_SHOWTASKBAR));
-    EXPECT_EQ(at(kTaskbarMiddle), kTaskbar);
-    EXPECT_EQ(at(kStartFlag), kStartFlagRed);
-}
-
-TEST_F(Taskbar, TheStartIconAndInputButtonFollowTheirOwnFlags) {
+// The taskbar, its start flag and the input-panel button each follow their own pair of
+// flags while the window that asked is in front, and return while another window is.
+TEST_F(Taskbar, TheForegroundWindowHidesAndShowsTheTaskbarItsStartIconAndInputButton) {
+    auto expect_shown = [&](bool taskbar, bool start_icon, bool input_button) {
+        EXPECT_EQ(at(kTaskbarMiddle) == kTaskbar, taskbar);
+        if (taskbar) EXPECT_EQ(at(kStartFlag), start_icon ? kStartFlagRed : kTaskbar);
+        else EXPECT_NE(at(kStartFlag), kStartFlagRed);
+        EXPECT_EQ(at(kInputButtonFrame) == 0x000000u, input_button);
+    };
+    expect_shown(true, true, true);
+    EXPECT_FALSE(full_screen(nullptr, SHFS_HIDETASKBAR));
+    EXPECT_FALSE(full_screen(g_window, SHFS_HIDETASKBAR | SHFS_SHOWTASKBAR));
+    EXPECT_FALSE(full_screen(g_window, 0x100));
+    expect_shown(true, true, true);
     EXPECT_TRUE(full_screen(g_window, SHFS_HIDESTARTICON | SHFS_HIDESIPBUTTON));
-    EXPECT_EQ(at(kStartFlag), kTaskbar);
-    EXPECT_EQ(at(kTaskbarMiddle), kTaskbar);
-    EXPECT_NE(at(kInputButtonFrame), 0x000000u);
-    EXPECT_TRUE(full_screen(g_window, SHFS_SHOWSTARTICON | SHFS_SHOWSIPBUTTON));
-    EXPECT_EQ(at(kStartFlag), kStartFlagRed);
-    EXPECT_EQ(at(kInputButtonFrame), 0x000000u);
-}
-
-TEST_F(Taskbar, ItReturnsWhileAnotherWindowIsInFrontAndGoesAgainAfter) {
-    full_screen(g_window, SHFS_HIDETASKBAR);
+    expect_shown(true, false, false);
+    EXPECT_TRUE(full_screen(g_window, SHFS_SHOWSTARTICON | SHFS_SHOWSIPBUTTON | SHFS_HIDETASKBAR));
+    expect_shown(false, true, true);
     open(L"\\Windows\\calc.exe");
-    EXPECT_EQ(at(kTaskbarMiddle), kTaskbar);
+    expect_shown(true, true, true);
     host().tap(kOkButton.x, kOkButton.y);
     EXPECT_EQ(foreground(), g_window);
-    EXPECT_NE(at(kTaskbarMiddle), kTaskbar);
+    expect_shown(false, true, true);
+    EXPECT_TRUE(full_screen(g_window, SHFS_SHOWTASKBAR));
+    expect_shown(true, true, true);
+}
+
+// The Start logo opens the Start menu (not while the start icon is hidden): a folder opens
+// beside it, a shortcut there is opened through the shell and closes the menus, and a tap
+// outside closes them.
+TEST_F(Taskbar, TheStartLogoOpensTheStartMenu) {
+    const auto menu_ends = [&] {
+        const auto exits = events("process-exit");
+        return std::count_if(exits.begin(), exits.end(),
+                             [](const emu::Event& exit) { return exit.text("path") == "\\Windows\\shell32.exe"; });
+    };
+    EXPECT_TRUE(full_screen(g_window, SHFS_HIDESTARTICON));
+    host().tap(kStartFlag.x, kStartFlag.y);
+    EXPECT_TRUE(started().empty());
+    EXPECT_TRUE(full_screen(g_window, SHFS_SHOWSTARTICON));
+    host().tap(kStartFlag.x, kStartFlag.y);
+    host().tap(20, 97);   // Games, the fourth item
+    host().tap(160, 97);  // beside it, its first item: Bubbles
+    EXPECT_EQ(started(), (std::vector<std::string>{"\\Windows\\shell32.exe", "\\Windows\\bubble.exe"}));
+    EXPECT_EQ(events("shell-execute").back().text("file"), "\\Windows\\Start Menu\\Games\\Bubbles.lnk");
+    EXPECT_EQ(menu_ends(), 1);
+    host().tap(kStartFlag.x, kStartFlag.y);
+    host().tap(200, 60);
+    EXPECT_EQ(menu_ends(), 2);
+    EXPECT_EQ(started().size(), 3u);
 }
 
 TEST_F(Taskbar, TheTimeMovesOnWithTheDevicesClock) {
@@ -84,13 +100,6 @@ TEST_F(Taskbar, TheTimeMovesOnWithTheDevicesClock) {
     EXPECT_EQ(clock_pixels(), at_eight);
     host().advance(1000);
     EXPECT_NE(clock_pixels(), at_eight);
-}
-
-TEST_F(Taskbar, RefusesUnknownWindowsAndFlags) {
-    EXPECT_FALSE(full_screen(nullptr, SHFS_HIDETASKBAR));
-    EXPECT_FALSE(full_screen(g_window, SHFS_HIDETASKBAR | SHFS_SHOWTASKBAR));
-    EXPECT_FALSE(full_screen(g_window, 0x100));
-    EXPECT_EQ(at(kTaskbarMiddle), kTaskbar);
 }
 
 }  // namespace

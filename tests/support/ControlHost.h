@@ -43,6 +43,20 @@ protected:
             while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
         });
     }
+    // Shows the control `make` creates under the bar: the first time on a new bar covering
+    // `area`, later in place of the control shown before. The bar deletes the last one.
+    template <class Control>
+    void Show(RECT area, Control*& shown, std::function<void()> make) {
+        auto remove = [&shown] {
+            delete shown;
+            shown = nullptr;
+        };
+        if (!bar) return RunWithBar(area, [&](HWND) { make(); }, remove);
+        OnUiThread([&] {
+            remove();
+            make();
+        });
+    }
     // Runs `action` on the bar's thread, where the program runs its controls.
     void OnUiThread(std::function<void()> action) {
         device.run([&] { SendMessage(bar, kRunAction, 0, reinterpret_cast<LPARAM>(&action)); });

@@ -22,16 +22,7 @@ int RunChecks(HINSTANCE instance, LPWSTR command_line);
 
 namespace check {
 
-struct Tally {
-    int passed = 0;
-    int failed = 0;
-    int skipped = 0;
-};
-
-inline Tally& tally() {
-    static Tally counts;
-    return counts;
-}
+inline int passed, failed, skipped;
 
 // Windows CE documents some rules differently from desktop Windows; such checks run only
 // where the system says it is Windows CE.
@@ -42,53 +33,49 @@ inline bool OnWindowsCE() {
     return GetVersionEx(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_CE;
 }
 
-inline bool Report(const char* name, bool ok, const char* detail) {
-    if (ok) {
-        tally().passed++;
-        printf("ok   %s\n", name);
-    } else {
-        tally().failed++;
-        printf("FAIL %s%s%s\n", name, detail[0] ? ": " : "", detail);
-    }
+inline bool Report(const char* name, bool ok, const char* detail = "") {
+    ++(ok ? passed : failed);
+    printf(ok ? "ok   %s\n" : "FAIL %s: %s\n", name, detail);
     fflush(stdout);
+    SetLastError(0);
     return ok;
 }
 
-inline bool True(const char* name, bool condition) { return Report(name, condition, ""); }
+inline bool True(const char* name, bool condition) { return Report(name, condition); }
 
 inline bool Equal(const char* name, long long got, long long expected) {
     char detail[96];
-    snprintf(detail, sizeof detail, "got %lld, expected %lld", got, expected);
-    return Report(name, got == expected, detail);
-}
-
-inline bool Colour(const char* name, COLORREF got, COLORREF expected) {
-    char detail[96];
-    snprintf(detail, sizeof detail, "got %06lX, expected %06lX", static_cast<unsigned long>(got),
-             static_cast<unsigned long>(expected));
+    snprintf(detail, sizeof detail, "got %lld (%llX), expected %lld (%llX)", got, got, expected, expected);
     return Report(name, got == expected, detail);
 }
 
 inline bool SameRect(const char* name, const RECT& got, const RECT& expected) {
     char detail[128];
-    snprintf(detail, sizeof detail, "got {%ld,%ld,%ld,%ld}, expected {%ld,%ld,%ld,%ld}", static_cast<long>(got.left),
-             static_cast<long>(got.top), static_cast<long>(got.right), static_cast<long>(got.bottom),
-             static_cast<long>(expected.left), static_cast<long>(expected.top), static_cast<long>(expected.right),
-             static_cast<long>(expected.bottom));
-    bool same = got.left == expected.left && got.top == expected.top && got.right == expected.right &&
-                got.bottom == expected.bottom;
-    return Report(name, same, detail);
+    snprintf(detail, sizeof detail, "got {%d,%d,%d,%d}, expected {%d,%d,%d,%d}", int(got.left), int(got.top),
+             int(got.right), int(got.bottom), int(expected.left), int(expected.top), int(expected.right),
+             int(expected.bottom));
+    return Report(name, memcmp(&got, &expected, sizeof got) == 0, detail);
 }
 
+// Checks that a call failed (`failed`) and set the error code. Every check clears the error
+// code when it is done, so that the code a failing call leaves is its own.
+inline bool Fails(const char* name, bool failed, DWORD error) {
+    const DWORD got = GetLastError();
+    char detail[96];
+    snprintf(detail, sizeof detail, "%s with error %lu, expected to fail with %lu", failed ? "failed" : "succeeded",
+             static_cast<unsigned long>(got), static_cast<unsigned long>(error));
+    return Report(name, failed && got == error, detail);
+}
+
+// Compares wide texts; the detail shows them with anything beyond ASCII as '?'.
 inline bool Text(const char* name, const WCHAR* got, const WCHAR* expected) {
     char detail[200];
-    char got_text[80], expected_text[80];
-    int i = 0;
-    for (; got[i] && i < 79; ++i) got_text[i] = got[i] < 128 ? static_cast<char>(got[i]) : '?';
-    got_text[i] = '\0';
-    for (i = 0; expected[i] && i < 79; ++i) expected_text[i] = expected[i] < 128 ? static_cast<char>(expected[i]) : '?';
-    expected_text[i] = '\0';
-    snprintf(detail, sizeof detail, "got \"%s\", expected \"%s\"", got_text, expected_text);
+    int used = snprintf(detail, sizeof detail, "got \"");
+    const WCHAR* texts[] = {got, expected};
+    for (const WCHAR* text : texts) {
+        for (int i = 0; text[i] && i < 60; ++i) detail[used++] = text[i] < 128 ? static_cast<char>(text[i]) : '?';
+        used += snprintf(detail + used, sizeof detail - used, text == got ? "\", expected \"" : "\"");
+    }
     return Report(name, wcscmp(got, expected) == 0, detail);
 }
 
@@ -96,9 +83,8 @@ inline bool Text(const char* name, const WCHAR* got, const WCHAR* expected) {
 // counted and printed as skipped.
 inline bool CeOnly(const char* name) {
     if (OnWindowsCE()) return true;
-    tally().skipped++;
+    skipped++;
     printf("skip %s (a Windows CE rule)\n", name);
-    fflush(stdout);
     return false;
 }
 
@@ -120,9 +106,22 @@ inline bool ByPlatform(const char* name, const RECT& got, const RECT& on_ce, con
 
 // Prints the closing line; the exit code of the program.
 inline int Finish() {
-    printf("%d passed, %d failed, %d skipped\n", tally().passed, tally().failed, tally().skipped);
+    printf("%d passed, %d failed, %d skipped\n", passed, failed, skipped);
     fflush(stdout);
-    return tally().failed == 0 && tally().passed > 0 ? 0 : 1;
+    return failed == 0 && passed > 0 ? 0 : 1;
 }
 
 }  // namespace check
+
+// Registers a window class of the program, as every program here does.
+inline ATOM RegisterWindowClass(HINSTANCE instance, const WCHAR* name, WNDPROC procedure, UINT style = 0,
+                                HBRUSH background = nullptr) {
+    WNDCLASS wc;
+    memset(&wc, 0, sizeof wc);
+    wc.style = style;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    return RegisterClass(&wc);
+}

@@ -1,6 +1,7 @@
 // Windows that the differential programs paint and look at: each fills what it is asked to
 // paint with its current colour, and counts its WM_PAINT messages, so that a program can tell
-// from the pixels which parts of a window were repainted and which were kept.
+// from the pixels which parts of a window were repainted and which were kept. And memory
+// bitmaps to draw on and read back.
 #pragma once
 #include "Check.h"
 
@@ -13,20 +14,19 @@ struct State {
     int painted_at;  // when it was last painted, counted in paints of all windows
 };
 
-inline int& PaintClock() {
-    static int paints;
-    return paints;
-}
-
-inline State* Table() {
-    static State states[16];
-    return states;
-}
+inline int paint_clock;
+inline State states[16];
 
 inline State* Find(HWND window) {
-    for (int i = 0; i < 16; ++i)
-        if (Table()[i].window == window) return &Table()[i];
+    for (State& state : states)
+        if (state.window == window) return &state;
     return nullptr;
+}
+
+inline void Fill(HDC dc, const RECT& rect, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
 }
 
 inline LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -34,14 +34,12 @@ inline LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPAR
     if (message == WM_ERASEBKGND) return 1;
     if (message == WM_PAINT && state) {
         state->paints++;
-        state->painted_at = ++PaintClock();
+        state->painted_at = ++paint_clock;
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
         RECT client;
         GetClientRect(window, &client);
-        HBRUSH brush = CreateSolidBrush(state->colour);
-        FillRect(dc, &client, brush);
-        DeleteObject(brush);
+        Fill(dc, client, state->colour);
         EndPaint(window, &ps);
         return 0;
     }
@@ -49,24 +47,13 @@ inline LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProc(window, message, wParam, lParam);
 }
 
-inline void RegisterClassWithStyle(HINSTANCE instance, const WCHAR* name, UINT style) {
-    WNDCLASS wc;
-    memset(&wc, 0, sizeof wc);
-    wc.style = style;
-    wc.lpfnWndProc = Procedure;
-    wc.hInstance = instance;
-    wc.lpszClassName = name;
-    RegisterClass(&wc);
-}
-
-// A window of a class registered with RegisterClassWithStyle; children clip their siblings and
+// A window of a class whose procedure is Procedure; children clip their siblings and
 // parents their children, as every window does on Windows CE.
 inline HWND Create(HINSTANCE instance, const WCHAR* class_name, int x, int y, int width, int height, HWND parent,
                    COLORREF colour) {
     State* state = Find(nullptr);
     DWORD style = WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (parent ? WS_CHILD : WS_POPUP);
-    HWND window =
-        CreateWindowEx(0, class_name, L"", style, x, y, width, height, parent, nullptr, instance, nullptr);
+    HWND window = CreateWindowEx(0, class_name, L"", style, x, y, width, height, parent, nullptr, instance, nullptr);
     if (state && window) *state = State{window, colour, 0, 0};
     return window;
 }
@@ -75,15 +62,8 @@ inline void SetColour(HWND window, COLORREF colour) {
     if (State* state = Find(window)) state->colour = colour;
 }
 
-inline int Paints(HWND window) {
-    State* state = Find(window);
-    return state ? state->paints : -1;
-}
-
-inline int PaintedAt(HWND window) {
-    State* state = Find(window);
-    return state ? state->painted_at : -1;
-}
+inline int Paints(HWND window) { return Find(window) ? Find(window)->paints : -1; }
+inline int PaintedAt(HWND window) { return Find(window) ? Find(window)->painted_at : -1; }
 
 // Handles every message waiting, the paints last, until nothing is left.
 inline void Pump() {
@@ -104,6 +84,47 @@ inline RECT UpdateBounds(HWND window) {
     RECT bounds = {0, 0, 0, 0};
     if (!GetUpdateRect(window, &bounds, FALSE)) bounds = RECT{0, 0, 0, 0};
     return bounds;
+}
+
+// A memory DC on a bitmap of the screen's format, filled white.
+struct Canvas {
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ old_bitmap;
+
+    Canvas(int width, int height) {
+        HDC screen = GetDC(nullptr);
+        dc = CreateCompatibleDC(screen);
+        bitmap = CreateCompatibleBitmap(screen, width, height);
+        ReleaseDC(nullptr, screen);
+        old_bitmap = SelectObject(dc, bitmap);
+        Fill(dc, RECT{0, 0, width, height}, RGB(255, 255, 255));
+    }
+    ~Canvas() {
+        SelectObject(dc, old_bitmap);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    COLORREF At(int x, int y) const { return GetPixel(dc, x, y); }
+    // How many pixels of the rectangle have the colour.
+    int Count(const RECT& rect, COLORREF colour) const {
+        int count = 0;
+        for (int y = rect.top; y < rect.bottom; ++y)
+            for (int x = rect.left; x < rect.right; ++x) count += At(x, y) == colour;
+        return count;
+    }
+};
+
+// A pixel a check expects, by name.
+struct Expected {
+    const char* name;
+    int x, y;
+    COLORREF colour;
+};
+
+template <int count>
+void CheckPixels(const Canvas& canvas, const Expected (&pixels)[count]) {
+    for (const Expected& p : pixels) check::Equal(p.name, canvas.At(p.x, p.y), p.colour);
 }
 
 }  // namespace painted

@@ -6,18 +6,7 @@
 
 namespace {
 
-LRESULT CALLBACK Plain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProc(window, message, wParam, lParam);
-}
-
-ATOM Register(HINSTANCE instance, const WCHAR* name) {
-    WNDCLASS wc;
-    memset(&wc, 0, sizeof wc);
-    wc.lpfnWndProc = Plain;
-    wc.hInstance = instance;
-    wc.lpszClassName = name;
-    return RegisterClass(&wc);
-}
+ATOM Register(HINSTANCE instance, const WCHAR* name) { return RegisterWindowClass(instance, name, DefWindowProc); }
 
 HWND Create(HINSTANCE instance, const WCHAR* class_name, const WCHAR* title) {
     return CreateWindowEx(0, class_name, title, WS_POPUP, 10, 40, 20, 20, nullptr, nullptr, instance, nullptr);
@@ -62,20 +51,17 @@ DWORD RunHelperProcess(const WCHAR* task) {
 void NamesAreUniqueWithinTheProcess(HINSTANCE instance) {
     ATOM atom = Register(instance, L"Tool");
     check::True("a class registers", atom != 0);
-    SetLastError(0);
-    check::Equal("the same name in other case is refused", Register(instance, L"TOOL"), 0);
-    check::Equal("... with ERROR_CLASS_ALREADY_EXISTS", GetLastError(), ERROR_CLASS_ALREADY_EXISTS);
+    check::Fails("the same name in other case is refused", Register(instance, L"TOOL") == 0,
+                 ERROR_CLASS_ALREADY_EXISTS);
 
     HWND window = Create(instance, MAKEINTATOM(atom), L"");
     check::True("a window is created by the class atom", window != nullptr);
-    SetLastError(0);
-    check::Equal("a class with a live window cannot be unregistered", UnregisterClass(L"tool", instance), FALSE);
-    check::Equal("... with ERROR_CLASS_HAS_WINDOWS", GetLastError(), ERROR_CLASS_HAS_WINDOWS);
+    check::Fails("a class with a live window cannot be unregistered", UnregisterClass(L"tool", instance) == FALSE,
+                 ERROR_CLASS_HAS_WINDOWS);
     DestroyWindow(window);
     check::Equal("once its windows are gone it can", UnregisterClass(L"Tool", instance), TRUE);
-    SetLastError(0);
-    check::Equal("a class unregistered twice is refused", UnregisterClass(L"Tool", instance), FALSE);
-    check::Equal("... with ERROR_CLASS_DOES_NOT_EXIST", GetLastError(), ERROR_CLASS_DOES_NOT_EXIST);
+    check::Fails("a class unregistered twice is refused", UnregisterClass(L"Tool", instance) == FALSE,
+                 ERROR_CLASS_DOES_NOT_EXIST);
     check::True("no window of an unregistered class", Create(instance, L"Tool", L"") == nullptr);
     check::True("the name registers again", Register(instance, L"Tool") != 0);
     UnregisterClass(L"Tool", instance);

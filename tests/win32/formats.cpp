@@ -4,43 +4,29 @@
 
 namespace {
 
-struct Case {
-    const char* name;
-    const WCHAR* expected;
-    int written;
-    WCHAR text[64];
-};
+WCHAR g_text[64];
+
+// Checks what the last wsprintf into g_text wrote, and that it answered its length.
+void Formatted(const char* name, int written, const WCHAR* expected) {
+    if (check::Text(name, g_text, expected))
+        check::Equal("... answering the length written", written, wcslen(expected));
+}
 
 }  // namespace
 
 int RunChecks(HINSTANCE, LPWSTR) {
-    Case cases[] = {
-        {"%d of a negative number", L"-42", 0, {}},
-        {"widths, left alignment and zero padding", L"   42|42   |00042", 0, {}},
-        {"%u of the largest UINT", L"4294967295", 0, {}},
-        {"hexadecimal in both cases and with #", L"ff FF 0xff", 0, {}},
-        {"%ld of a negative LONG and %lu of a DWORD", L"-5 7", 0, {}},
-        {"%lx of a DWORD", L"deadbeef", 0, {}},
-        {"%s is wide, %hs and %S narrow", L"wide narrow narrow", 0, {}},
-        {"%c and %%", L"x%", 0, {}},
-        {"a precision cuts a string", L"abc|abcdef", 0, {}},
-        {"a precision pads a number with zeros", L"0007", 0, {}},
-    };
-    cases[0].written = wsprintf(cases[0].text, L"%d", -42);
-    cases[1].written = wsprintf(cases[1].text, L"%5d|%-5d|%05d", 42, 42, 42);
-    cases[2].written = wsprintf(cases[2].text, L"%u", static_cast<UINT>(4294967295u));
-    cases[3].written = wsprintf(cases[3].text, L"%x %X %#x", 255, 255, 255);
-    cases[4].written = wsprintf(cases[4].text, L"%ld %lu", static_cast<LONG>(-5), static_cast<DWORD>(7));
-    cases[5].written = wsprintf(cases[5].text, L"%lx", static_cast<DWORD>(0xDEADBEEF));
-    cases[6].written = wsprintf(cases[6].text, L"%s %hs %S", L"wide", "narrow", "narrow");
-    cases[7].written = wsprintf(cases[7].text, L"%c%%", L'x');
-    cases[8].written = wsprintf(cases[8].text, L"%.3s|%.9s", L"abcdef", L"abcdef");
-    cases[9].written = wsprintf(cases[9].text, L"%.4d", 7);
-    for (const Case& c : cases) {
-        check::Text(c.name, c.text, c.expected);
-        char name[96];
-        snprintf(name, sizeof name, "... answers the length written (%s)", c.name);
-        check::Equal(name, c.written, static_cast<long long>(wcslen(c.expected)));
-    }
+    Formatted("%d of a negative number", wsprintf(g_text, L"%d", -42), L"-42");
+    Formatted("widths, left alignment and zero padding", wsprintf(g_text, L"%5d|%-5d|%05d", 42, 42, 42),
+              L"   42|42   |00042");
+    Formatted("%u of the largest UINT", wsprintf(g_text, L"%u", static_cast<UINT>(4294967295u)), L"4294967295");
+    Formatted("hexadecimal in both cases and with #", wsprintf(g_text, L"%x %X %#x", 255, 255, 255), L"ff FF 0xff");
+    Formatted("%ld of a negative LONG and %lu of a DWORD",
+              wsprintf(g_text, L"%ld %lu", static_cast<LONG>(-5), static_cast<DWORD>(7)), L"-5 7");
+    Formatted("%lx of a DWORD", wsprintf(g_text, L"%lx", static_cast<DWORD>(0xDEADBEEF)), L"deadbeef");
+    Formatted("%s is wide, %hs and %S narrow", wsprintf(g_text, L"%s %hs %S", L"wide", "narrow", "narrow"),
+              L"wide narrow narrow");
+    Formatted("%c and %%", wsprintf(g_text, L"%c%%", L'x'), L"x%");
+    Formatted("a precision cuts a string", wsprintf(g_text, L"%.3s|%.9s", L"abcdef", L"abcdef"), L"abc|abcdef");
+    Formatted("a precision pads a number with zeros", wsprintf(g_text, L"%.4d", 7), L"0007");
     return check::Finish();
 }

@@ -1,5 +1,6 @@
 // Input, focus and foreground: a stylus press goes to the deepest visible window under it,
-// or to the capture holder, in client coordinates packed as 16-bit values; a press on a
+// or to the capture holder, in client coordinates packed as 16-bit values, after the
+// messages posted meanwhile; a press on a
 // top-level window brings it to the foreground; the focus moves with WM_KILLFOCUS and
 // WM_SETFOCUS, and to the parent when the focus window is destroyed; the foreground passes to
 // the next window when the foreground window goes. The presses are synthesised with
@@ -20,6 +21,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                  static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
         message_log::Add(window, word);
         return 0;
+    case WM_USER: message_log::Add(window, "posted"); return 0;
     case WM_SETFOCUS:
         if (g_log_focus) message_log::Add(window, "setfocus");
         break;
@@ -40,13 +42,14 @@ void Pump() {
     while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
 }
 
-// Presses or releases the stylus at a screen point and handles what it caused.
-void Stylus(DWORD button, int x, int y) {
+// Presses or releases the stylus at a screen point and, unless asked not to, handles what
+// it caused.
+void Stylus(DWORD button, int x, int y, bool handle = true) {
     // Absolute positions are in 1/65536ths of the screen; this one is a pixel's centre.
     const long long width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     mouse_event(button | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, static_cast<DWORD>((2 * x + 1) * 65536 / (2 * width)),
                 static_cast<DWORD>((2 * y + 1) * 65536 / (2 * height)), 0, 0);
-    Pump();
+    if (handle) Pump();
 }
 
 void Tap(int x, int y) {
@@ -64,6 +67,11 @@ void Routing() {
     Tap(25, 140);
     message_log::Check("a press goes to the deepest window under it, in client coordinates",
                        "C:down(5,5) C:up(5,5) T:down(5,80) T:up(5,80)");
+    message_log::Clear();
+    Stylus(MOUSEEVENTF_LEFTDOWN, 25, 140, false);
+    PostMessage(child, WM_USER, 0, 0);
+    Stylus(MOUSEEVENTF_LEFTUP, 25, 140);
+    message_log::Check("a message posted after a press is handled before it", "C:posted T:down(5,80) T:up(5,80)");
 
     message_log::Clear();
     SetCapture(child);
@@ -122,12 +130,7 @@ void FocusAndForeground() {
 
 int RunChecks(HINSTANCE instance, LPWSTR) {
     g_instance = instance;
-    WNDCLASS wc;
-    memset(&wc, 0, sizeof wc);
-    wc.lpfnWndProc = Procedure;
-    wc.hInstance = instance;
-    wc.lpszClassName = L"Input";
-    RegisterClass(&wc);
+    RegisterWindowClass(instance, L"Input", Procedure);
     Routing();
     FocusAndForeground();
     return check::Finish();

@@ -85,9 +85,7 @@ void SendingBetweenThreads() {
     check::Equal("GetMessage never hands a sent message back", g_worker_returned_sent, 0);
     check::True("the window belongs to the thread that created it",
                 GetWindowThreadProcessId(g_worker, nullptr) == worker_id);
-    SetLastError(0);
-    check::Equal("another thread cannot destroy the window", DestroyWindow(g_worker), FALSE);
-    check::Equal("... with ERROR_ACCESS_DENIED", GetLastError(), ERROR_ACCESS_DENIED);
+    check::Fails("another thread cannot destroy the window", DestroyWindow(g_worker) == FALSE, ERROR_ACCESS_DENIED);
 
     PostMessage(g_worker, WM_CLOSE, 0, 0);
     check::Equal("the thread ends when its window closes", WaitForSingleObject(worker, 5000), WAIT_OBJECT_0);
@@ -136,12 +134,7 @@ void QueueOrder() {
 
 int RunChecks(HINSTANCE instance, LPWSTR) {
     g_instance = instance;
-    WNDCLASS wc;
-    memset(&wc, 0, sizeof wc);
-    wc.lpfnWndProc = Procedure;
-    wc.hInstance = instance;
-    wc.lpszClassName = L"Messages";
-    RegisterClass(&wc);
+    RegisterWindowClass(instance, L"Messages", Procedure);
     SendingOnOneThread();
     SendingBetweenThreads();
     QueueOrder();

@@ -39,18 +39,18 @@ void AMoveKeepsTheValidPixels() {
                     RECT{0, 0, 0, 0});
     check::SameRect("the parent has what the child uncovered invalid", painted::UpdateBounds(scene.parent),
                     RECT{10, 10, 30, 50});
-    check::Colour("the child's pixels moved with it", scene.Child(0, 0), kChildOld);
-    check::Colour("... to its far corner", scene.Child(39, 39), kChildOld);
+    check::Equal("the child's pixels moved with it", scene.Child(0, 0), kChildOld);
+    check::Equal("... to its far corner", scene.Child(39, 39), kChildOld);
     painted::Pump();
     check::Equal("the moved child is not painted again", painted::Paints(scene.child), 1);
-    check::Colour("the uncovered part of the parent is painted through the queue", scene.Parent(15, 20), kParentNew);
-    check::Colour("the rest of the parent is kept", scene.Parent(5, 5), kParentOld);
+    check::Equal("the uncovered part of the parent is painted through the queue", scene.Parent(15, 20), kParentNew);
+    check::Equal("the rest of the parent is kept", scene.Parent(5, 5), kParentOld);
 
     SetWindowPos(scene.child, nullptr, 60, 10, 0, 0, kMoveOnly | SWP_NOCOPYBITS);
     check::SameRect("with SWP_NOCOPYBITS the whole child is invalid", painted::UpdateBounds(scene.child),
                     RECT{0, 0, 40, 40});
     painted::Pump();
-    check::Colour("... and painted again", scene.Child(0, 0), kChildNew);
+    check::Equal("... and painted again", scene.Child(0, 0), kChildNew);
 
     MoveWindow(scene.child, 100, 10, 40, 40, TRUE);
     check::SameRect("MoveWindow keeps the valid pixels too", painted::UpdateBounds(scene.child), RECT{0, 0, 0, 0});
@@ -64,8 +64,8 @@ void WhatWasHiddenBecomesInvalid() {
     check::SameRect("the part of the child that was outside its parent is invalid", painted::UpdateBounds(scene.child),
                     RECT{20, 0, 40, 40});
     painted::Pump();
-    check::Colour("... and painted", scene.Child(30, 5), kChildNew);
-    check::Colour("the part that showed is kept", scene.Child(5, 5), kChildOld);
+    check::Equal("... and painted", scene.Child(30, 5), kChildNew);
+    check::Equal("the part that showed is kept", scene.Child(5, 5), kChildOld);
 }
 
 void PendingRegionsStayInClientCoordinates() {
@@ -75,8 +75,8 @@ void PendingRegionsStayInClientCoordinates() {
     SetWindowPos(scene.child, nullptr, 30, 10, 0, 0, kMoveOnly);
     check::SameRect("a pending update region moves with the child", painted::UpdateBounds(scene.child), corner);
     painted::Pump();
-    check::Colour("... and is painted there", scene.Child(2, 2), kChildNew);
-    check::Colour("what was valid is kept", scene.Child(10, 10), kChildOld);
+    check::Equal("... and is painted there", scene.Child(2, 2), kChildNew);
+    check::Equal("what was valid is kept", scene.Child(10, 10), kChildOld);
 
     RECT middle = {10, 10, 30, 30};
     InvalidateRect(scene.child, &middle, FALSE);
@@ -86,8 +86,8 @@ void PendingRegionsStayInClientCoordinates() {
     check::SameRect("the parent has what the smaller child uncovered invalid", painted::UpdateBounds(scene.parent),
                     RECT{30, 10, 70, 50});
     painted::Pump();
-    check::Colour("... below it", scene.Parent(35, 45), kParentNew);
-    check::Colour("... right of it", scene.Parent(65, 15), kParentNew);
+    check::Equal("... below it", scene.Parent(35, 45), kParentNew);
+    check::Equal("... right of it", scene.Parent(65, 15), kParentNew);
 }
 
 void SizeChangesAndClassStyles() {
@@ -96,9 +96,9 @@ void SizeChangesAndClassStyles() {
         SetWindowPos(scene.child, nullptr, 0, 0, 60, 50, kSizeOnly);
         check::SameRect("growing invalidates the new part", painted::UpdateBounds(scene.child), RECT{0, 0, 60, 50});
         painted::Pump();
-        check::Colour("... which is painted", scene.Child(50, 5), kChildNew);
-        check::Colour("... below too", scene.Child(5, 45), kChildNew);
-        check::Colour("the old part is kept", scene.Child(5, 5), kChildOld);
+        check::Equal("... which is painted", scene.Child(50, 5), kChildNew);
+        check::Equal("... below too", scene.Child(5, 45), kChildNew);
+        check::Equal("the old part is kept", scene.Child(5, 5), kChildOld);
     }
     struct Case {
         const char* name;
@@ -117,7 +117,7 @@ void SizeChangesAndClassStyles() {
         Scene scene(c.class_name, 10, 10, 40, 40);
         SetWindowPos(scene.child, nullptr, 0, 0, c.width, c.height, kSizeOnly);
         painted::Pump();
-        check::Colour(c.name, scene.Child(5, 5), c.kept_corner);
+        check::Equal(c.name, scene.Child(5, 5), c.kept_corner);
     }
 }
 
@@ -168,10 +168,10 @@ void TopLevelWindows() {
 
 int RunChecks(HINSTANCE instance, LPWSTR) {
     g_instance = instance;
-    painted::RegisterClassWithStyle(instance, L"Plain", 0);
-    painted::RegisterClassWithStyle(instance, L"HRedraw", CS_HREDRAW);
-    painted::RegisterClassWithStyle(instance, L"VRedraw", CS_VREDRAW);
-    painted::RegisterClassWithStyle(instance, L"Redraw", CS_HREDRAW | CS_VREDRAW);
+    RegisterWindowClass(instance, L"Plain", painted::Procedure);
+    RegisterWindowClass(instance, L"HRedraw", painted::Procedure, CS_HREDRAW);
+    RegisterWindowClass(instance, L"VRedraw", painted::Procedure, CS_VREDRAW);
+    RegisterWindowClass(instance, L"Redraw", painted::Procedure, CS_HREDRAW | CS_VREDRAW);
     AMoveKeepsTheValidPixels();
     WhatWasHiddenBecomesInvalid();
     PendingRegionsStayInClientCoordinates();

@@ -17,7 +17,7 @@ void PaintOnlyWhenInvalid() {
     check::Equal("a window is not painted while it is created", painted::Paints(window), 0);
     painted::Pump();
     check::Equal("it is painted once through the queue", painted::Paints(window), 1);
-    check::Colour("... all of it", painted::Pixel(window, 99, 99), kOld);
+    check::Equal("... all of it", painted::Pixel(window, 99, 99), kOld);
     painted::Pump();
     check::Equal("a valid window gets no WM_PAINT", painted::Paints(window), 1);
 
@@ -29,10 +29,10 @@ void PaintOnlyWhenInvalid() {
                     RECT{10, 10, 70, 80});
     painted::Pump();
     check::Equal("two invalid parts are painted in one WM_PAINT", painted::Paints(window), 2);
-    check::Colour("... the first", painted::Pixel(window, 15, 15), kNew);
-    check::Colour("... the second", painted::Pixel(window, 69, 79), kNew);
-    check::Colour("painting is clipped to the update region", painted::Pixel(window, 30, 30), kOld);
-    check::Colour("... which leaves out the rectangle's right and bottom edges", painted::Pixel(window, 20, 15), kOld);
+    check::Equal("... the first", painted::Pixel(window, 15, 15), kNew);
+    check::Equal("... the second", painted::Pixel(window, 69, 79), kNew);
+    check::Equal("painting is clipped to the update region", painted::Pixel(window, 30, 30), kOld);
+    check::Equal("... which leaves out the rectangle's right and bottom edges", painted::Pixel(window, 20, 15), kOld);
 
     InvalidateRect(window, nullptr, FALSE);
     ValidateRect(window, nullptr);
@@ -66,67 +66,51 @@ void BeginPaintValidatesAndErases() {
     InvalidateRect(window, &part, TRUE);
     BeginPaint(window, &ps);
     EndPaint(window, &ps);
-    check::Colour("with erasing asked, BeginPaint fills the update region with the class brush",
+    check::Equal("with erasing asked, BeginPaint fills the update region with the class brush",
                   painted::Pixel(window, 5, 6), kBrush);
-    check::Colour("... and nothing else", painted::Pixel(window, 4, 6), RGB(0, 0, 0));
+    check::Equal("... and nothing else", painted::Pixel(window, 4, 6), RGB(0, 0, 0));
     DestroyWindow(window);
 }
 
-// Children of a parent that clips them, each painted in its own colour.
-struct Family {
-    HWND parent, lower, upper;
-
-    Family() {
-        parent = painted::Create(g_instance, L"Plain", 20, 60, 100, 100, nullptr, kOld);
-        upper = painted::Create(g_instance, L"Plain", 30, 30, 40, 40, parent, kChildOld);
-        lower = painted::Create(g_instance, L"Plain", 10, 10, 40, 40, parent, kChildOld);
-        painted::Pump();
-        painted::SetColour(parent, kNew);
-        painted::SetColour(lower, kChildNew);
-        painted::SetColour(upper, kChildNew);
-    }
-    ~Family() { DestroyWindow(parent); }
-};
-
+// Two children of a parent that clips them, the upper one over a corner of the lower: hiding,
+// showing and destroying the upper one, and the order in which they are all painted.
 void UncoveringAndShowing() {
-    {
-        Family family;
-        ShowWindow(family.upper, SW_HIDE);
-        check::SameRect("hiding a child invalidates the sibling it covered", painted::UpdateBounds(family.lower),
-                        RECT{20, 20, 40, 40});
-        check::SameRect("... and the parent", painted::UpdateBounds(family.parent), RECT{30, 30, 70, 70});
-        painted::Pump();
-        check::Colour("the uncovered part is painted", painted::Pixel(family.parent, 65, 65), kNew);
-        check::Colour("... and nothing else of the parent", painted::Pixel(family.parent, 5, 5), kOld);
-        check::Colour("... nor of the sibling", painted::Pixel(family.lower, 5, 5), kChildOld);
-        check::Colour("the sibling shows where the hidden child was", painted::Pixel(family.lower, 35, 35), kChildNew);
+    HWND parent = painted::Create(g_instance, L"Plain", 20, 60, 100, 100, nullptr, kOld);
+    HWND upper = painted::Create(g_instance, L"Plain", 30, 30, 40, 40, parent, kChildOld);
+    HWND lower = painted::Create(g_instance, L"Plain", 10, 10, 40, 40, parent, kChildOld);
+    painted::Pump();
+    painted::SetColour(parent, kNew);
+    painted::SetColour(lower, kChildNew);
+    painted::SetColour(upper, kChildNew);
+    ShowWindow(upper, SW_HIDE);
+    check::SameRect("hiding a child invalidates the sibling it covered", painted::UpdateBounds(lower),
+                    RECT{20, 20, 40, 40});
+    check::SameRect("... and the parent", painted::UpdateBounds(parent), RECT{30, 30, 70, 70});
+    painted::Pump();
+    check::Equal("the uncovered part is painted", painted::Pixel(parent, 65, 65), kNew);
+    check::Equal("... and nothing else of the parent", painted::Pixel(parent, 5, 5), kOld);
+    check::Equal("... nor of the sibling", painted::Pixel(lower, 5, 5), kChildOld);
+    check::Equal("the sibling shows where the hidden child was", painted::Pixel(lower, 35, 35), kChildNew);
 
-        ShowWindow(family.upper, SW_SHOW);
-        check::SameRect("showing a window invalidates all of it", painted::UpdateBounds(family.upper),
-                        RECT{0, 0, 40, 40});
-        check::SameRect("... and nothing below it", painted::UpdateBounds(family.lower), RECT{0, 0, 0, 0});
-    }
-    {
-        Family family;
-        DestroyWindow(family.upper);
-        check::SameRect("destroying a child invalidates the parent below it", painted::UpdateBounds(family.parent),
-                        RECT{30, 30, 70, 70});
-        painted::Pump();
-        check::Colour("... which paints it", painted::Pixel(family.parent, 65, 65), kNew);
-    }
-    {
-        Family family;
-        InvalidateRect(family.lower, nullptr, FALSE);
-        InvalidateRect(family.parent, nullptr, FALSE);
-        painted::Pump();
-        check::True("a parent is painted before its children",
-                    painted::PaintedAt(family.parent) < painted::PaintedAt(family.lower));
-        painted::SetColour(family.parent, kOld);
-        InvalidateRect(family.parent, nullptr, FALSE);
-        painted::Pump();
-        check::Colour("a parent that clips its children does not paint over them", painted::Pixel(family.lower, 5, 5),
-                      kChildNew);
-    }
+    ShowWindow(upper, SW_SHOW);
+    check::SameRect("showing a window invalidates all of it", painted::UpdateBounds(upper), RECT{0, 0, 40, 40});
+    check::SameRect("... and nothing below it", painted::UpdateBounds(lower), RECT{0, 0, 0, 0});
+    painted::Pump();
+    painted::SetColour(parent, kOld);
+    DestroyWindow(upper);
+    check::SameRect("destroying a child invalidates the parent below it", painted::UpdateBounds(parent),
+                    RECT{30, 30, 70, 70});
+    painted::Pump();
+    check::Equal("... which paints it", painted::Pixel(parent, 65, 65), kOld);
+
+    InvalidateRect(lower, nullptr, FALSE);
+    InvalidateRect(parent, nullptr, FALSE);
+    painted::Pump();
+    check::True("a parent is painted before its children", painted::PaintedAt(parent) < painted::PaintedAt(lower));
+    InvalidateRect(parent, nullptr, FALSE);
+    painted::Pump();
+    check::Equal("a parent that clips its children does not paint over them", painted::Pixel(lower, 5, 5), kChildNew);
+    DestroyWindow(parent);
 }
 
 // Windows CE: every window clips its children, whatever its style. Desktop Windows: a parent
@@ -149,14 +133,8 @@ void ClippingChildrenIsTheRule() {
 
 int RunChecks(HINSTANCE instance, LPWSTR) {
     g_instance = instance;
-    painted::RegisterClassWithStyle(instance, L"Plain", 0);
-    WNDCLASS wc;
-    memset(&wc, 0, sizeof wc);
-    wc.lpfnWndProc = DefWindowProc;
-    wc.hInstance = instance;
-    wc.hbrBackground = CreateSolidBrush(kBrush);
-    wc.lpszClassName = L"Brushed";
-    RegisterClass(&wc);
+    RegisterWindowClass(instance, L"Plain", painted::Procedure);
+    RegisterWindowClass(instance, L"Brushed", DefWindowProc, 0, CreateSolidBrush(kBrush));
     PaintOnlyWhenInvalid();
     BeginPaintValidatesAndErases();
     UncoveringAndShowing();

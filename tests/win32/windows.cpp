@@ -1,6 +1,7 @@
 // Window lifetime: WM_CREATE comes before CreateWindowEx returns and a refusal there ends the
 // window; DestroyWindow hides the window, sends WM_DESTROY to it and then to its children,
-// and releases the capture; a destroyed handle is refused; geometry and FindWindow.
+// and releases the capture; a destroyed handle is refused; geometry (a default top-level
+// window fills the screen below the taskbar on Windows CE) and FindWindow.
 #include "MessageLog.h"
 
 namespace {
@@ -108,6 +109,12 @@ void Geometry() {
     ShowWindow(parent, SW_HIDE);
     check::True("a visible child of a hidden parent is not visible", !IsWindowVisible(child));
     ShowWindow(parent, SW_SHOWNA);
+    HWND whole = Make(L"Default", 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr);
+    GetWindowRect(whole, &rect);
+    if (check::CeOnly("a default top-level window fills the screen below the taskbar"))
+        check::SameRect("a default top-level window fills the screen below the taskbar", rect,
+                        RECT{0, 26, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    DestroyWindow(whole);
 
     WCHAR title[16];
     SetWindowText(child, L"Renamed");
@@ -126,12 +133,7 @@ void Geometry() {
 
 int RunChecks(HINSTANCE instance, LPWSTR) {
     g_instance = instance;
-    WNDCLASS wc;
-    memset(&wc, 0, sizeof wc);
-    wc.lpfnWndProc = Recording;
-    wc.hInstance = instance;
-    wc.lpszClassName = L"Recording";
-    RegisterClass(&wc);
+    RegisterWindowClass(instance, L"Recording", Recording);
     Creation();
     Destruction();
     Geometry();

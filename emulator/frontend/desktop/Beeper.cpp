@@ -5,6 +5,8 @@
 #include <numbers>
 #include <vector>
 
+#include "frontend/desktop/QuietStderr.h"
+
 namespace emu::desktop {
 
 namespace {
@@ -32,18 +34,21 @@ Beeper::~Beeper() { close(); }
 bool Beeper::open() {
     if (device_ != 0) return true;
     if (unavailable_) return false;
-    if (SDL_WasInit(SDL_INIT_AUDIO) == 0 && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        unavailable_ = true;
-        return false;
-    }
+    QuietStderr quiet;
+    if (SDL_WasInit(SDL_INIT_AUDIO) == 0 && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return unavailable();
     SDL_AudioSpec wanted{};
     wanted.freq = kRate;
     wanted.format = AUDIO_S16SYS;
     wanted.channels = 1;
     wanted.samples = 1024;
     device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    unavailable_ = device_ == 0;
-    return !unavailable_;
+    return device_ != 0 || unavailable();
+}
+
+bool Beeper::unavailable() {
+    unavailable_ = true;
+    if (silent_) silent_(SDL_GetError());
+    return false;
 }
 
 void Beeper::close() {

@@ -1,16 +1,19 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include <SDL.h>
 
 namespace emu::desktop {
 
-// Plays the device's beep. The sound device is opened for each beep and closed once it
-// has played, because an open one keeps a thread busy; without a sound device a beep is
-// silently nothing.
+// Plays the device's beep. SDL's sound is started at the first beep, and the sound device
+// is opened for each beep and closed once it has played, because an open one keeps a
+// thread busy. The sound libraries' complaints are kept off standard error; without a
+// sound device a beep is nothing, and `silent` is told why, once.
 class Beeper {
 public:
-    Beeper() = default;
+    explicit Beeper(std::function<void(const std::string& reason)> silent) : silent_(std::move(silent)) {}
     ~Beeper();
     Beeper(const Beeper&) = delete;
     Beeper& operator=(const Beeper&) = delete;
@@ -25,9 +28,11 @@ public:
 private:
     bool open();
     void close();
+    bool unavailable();
 
     SDL_AudioDeviceID device_ = 0;
     bool unavailable_ = false;
+    std::function<void(const std::string&)> silent_;
     std::uint64_t ends_at_ = 0;  // SDL ticks
 };
 

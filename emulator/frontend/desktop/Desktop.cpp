@@ -1,6 +1,9 @@
 #include "frontend/desktop/Desktop.h"
 
+#include <algorithm>
+
 #include "device/DeviceStatus.h"
+#include "frontend/desktop/FileDrop.h"
 #include "frontend/desktop/KeyBindings.h"
 #include "gdi/Gdi.h"
 
@@ -18,10 +21,11 @@ PanelValues shown_with(PanelValues values, std::optional<SliderDrag> drag) {
 
 }  // namespace
 
-Desktop::Desktop(DeviceHost& host, DesktopWindow& window, int zoom)
-    : host_(host), window_(window), layout_(zoom), pixmap_(layout_.window()) {
+Desktop::Desktop(DeviceHost& host, DesktopWindow& window, int asked_zoom)
+    : host_(host), window_(window), layout_(fitting(asked_zoom)), pixmap_(layout_.window()) {
+    window_.resize(layout_.window());
     host_.set_wake_listener([signals = signals_] { signals->send(DeviceSignals::Kind::DeviceRan); });
-    host_.device().log.set_listener([signals = signals_](const Event& event) {
+    log_listener_ = host_.device().log.add_listener([signals = signals_](const Event& event) {
         signals->send(DeviceSignals::Kind::LogChanged);
         if (event.name == "beep") signals->send(DeviceSignals::Kind::Beep);
     });
@@ -30,7 +34,7 @@ Desktop::Desktop(DeviceHost& host, DesktopWindow& window, int zoom)
 
 Desktop::~Desktop() {
     host_.set_wake_listener(nullptr);
-    host_.device().log.set_listener(nullptr);
+    host_.device().log.remove_listener(log_listener_);
 }
 
 void Desktop::handle(const SDL_Event& event) {
@@ -47,6 +51,8 @@ void Desktop::handle(const SDL_Event& event) {
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP: handle_key(event.key); break;
+    case SDL_MOUSEWHEEL: handle_wheel(event.wheel); break;
+    case SDL_DROPFILE: handle_drop(event.drop); break;
     case SDL_WINDOWEVENT: handle_window(event.window); break;
     case SDL_QUIT: closed_ = true; break;
     default: break;
@@ -68,10 +74,37 @@ void Desktop::handle_mouse_button(const SDL_MouseButtonEvent& event) {
 }
 
 void Desktop::handle_key(const SDL_KeyboardEvent& event) {
+    if (event.type == SDL_KEYDOWN && !event.repeat && handle_zoom_key(event)) return;
+    if (event.type == SDL_KEYDOWN && !event.repeat && event.keysym.sym == SDLK_F12) return control_.save_screenshot();
     auto button = button_for_key(event.keysym.sym);
     if (!button || event.repeat) return;
     if (event.type == SDL_KEYDOWN) input_.key_down(*button);
     else input_.key_up(*button);
+}
+
+bool Desktop::handle_zoom_key(const SDL_KeyboardEvent& event) {
+    if (!(event.keysym.mod & KMOD_CTRL)) return false;
+    const auto key = event.keysym.sym;
+    const int zoom = layout_.body.zoom();
+    if (key >= SDLK_1 && key <= SDLK_4) set_zoom(key - SDLK_0);
+    else if (key == SDLK_PLUS || key == SDLK_EQUALS || key == SDLK_KP_PLUS) set_zoom(zoom + 1);
+    else if (key == SDLK_MINUS || key == SDLK_KP_MINUS) set_zoom(zoom - 1);
+    else return false;
+    return true;
+}
+
+// Three events a notch, older upwards; a log scrolled to its end follows new events.
+void Desktop::handle_wheel(const SDL_MouseWheelEvent& event) {
+    if (!layout_.panel.log().contains({event.mouseX, event.mouseY})) return;
+    const long long notches = event.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.y : event.y;
+    const auto events = static_cast<long long>(host_.device().log.size());
+    const auto scrolled = static_cast<long long>(log_scroll_) + 3 * notches;
+    log_scroll_ = static_cast<std::size_t>(std::clamp(scrolled, 0LL, std::max(0LL, events - 1)));
+}
+
+void Desktop::handle_drop(const SDL_DropEvent& event) {
+    if (event.file) drop_file(host_, event.file);
+    SDL_free(event.file);
 }
 
 void Desktop::handle_window(const SDL_WindowEvent& event) {
@@ -118,11 +151,46 @@ void Desktop::refresh_body() {
 void Desktop::refresh_panel() {
     const auto values = shown_with(panel_values(host_.device().status->current()), input_.slider_drag());
     const auto events = host_.device().log.size();
-    if (values == shown_values_ && events == shown_events_) return;
+    // A log scrolled back keeps showing the same events while new ones come.
+    if (log_scroll_ > 0 && events > shown_events_) log_scroll_ += events - shown_events_;
+    if (values == shown_values_ && events == shown_events_ && log_scroll_ == shown_scroll_) return;
     shown_values_ = values;
     shown_events_ = events;
-    panel_painter_.paint(pixmap_, values, host_.device().log.events());
+    shown_scroll_ = log_scroll_;
+    paint_panel();
     changed_.push_back(layout_.panel.area());
+}
+
+// Each event takes a row at least, so the rows the log has room for are as many events
+// as it can show.
+void Desktop::paint_panel() {
+    const auto end = shown_events_ - std::min(shown_scroll_, shown_events_);
+    const auto room = static_cast<std::size_t>(layout_.panel.log().height / PanelLayout::kLineHeight) + 1;
+    panel_painter_.paint(pixmap_, shown_values_, host_.device().log.events(end > room ? end - room : 0, end),
+                         shown_events_ - end);
+}
+
+void Desktop::set_zoom(int asked) {
+    const int zoom = fitting(asked);
+    if (zoom == layout_.body.zoom()) return;
+    Point mouse;
+    SDL_GetMouseState(&mouse.x, &mouse.y);
+    input_.release_all(mouse);
+    layout_ = DesktopLayout(zoom);
+    pixmap_ = Pixmap(layout_.window());
+    window_.resize(layout_.window());
+    shown_button_.reset();
+    repaint_all();
+}
+
+int Desktop::fitting(int asked) {
+    asked = std::clamp(asked, BodyLayout::kMinZoom, BodyLayout::kMaxZoom);
+    const int zoom = fitting_zoom(asked, window_.room());
+    if (zoom < asked)
+        host_.device().log.record("window-zoom", {{"asked", static_cast<long long>(asked)},
+                                                  {"zoom", static_cast<long long>(zoom)},
+                                                  {"reason", std::string("the display is too small")}});
+    return zoom;
 }
 
 Rect Desktop::whole_window() const { return {0, 0, layout_.window().width, layout_.window().height}; }
@@ -133,7 +201,8 @@ void Desktop::repaint_all() {
     body_painter_.paint_screen(pixmap_, shown_screen_);
     shown_values_ = panel_values(host_.device().status->current());
     shown_events_ = host_.device().log.size();
-    panel_painter_.paint(pixmap_, shown_values_, host_.device().log.events());
+    shown_scroll_ = log_scroll_;
+    paint_panel();
     changed_.push_back(whole_window());
     refresh(false);
 }

@@ -19,9 +19,12 @@ namespace emu::desktop {
 
 // The desktop front-end at work: it turns the window's events into device input, listens
 // to the device, and shows a part of the window again only when what it shows changed.
+// The device is shown at the zoom asked for, or the largest below it whose window fits
+// the display; Ctrl + 1 to 4 and Ctrl + plus and minus change it. F12 saves a screenshot,
+// the mouse wheel scrolls the log, and a file dropped on the window goes onto the device.
 class Desktop {
 public:
-    Desktop(DeviceHost& host, DesktopWindow& window, int zoom);
+    Desktop(DeviceHost& host, DesktopWindow& window, int asked_zoom);
     ~Desktop();
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
@@ -39,6 +42,10 @@ public:
 private:
     void handle_mouse_button(const SDL_MouseButtonEvent& event);
     void handle_key(const SDL_KeyboardEvent& event);
+    // Ctrl + 1 to 4, Ctrl + plus and minus; false for other keys.
+    bool handle_zoom_key(const SDL_KeyboardEvent& event);
+    void handle_wheel(const SDL_MouseWheelEvent& event);
+    void handle_drop(const SDL_DropEvent& event);
     void handle_window(const SDL_WindowEvent& event);
     void handle_signal(DeviceSignals::Kind kind);
 
@@ -47,8 +54,14 @@ private:
     void refresh_screen();
     void refresh_body();
     void refresh_panel();
+    void paint_panel();
     void repaint_all();
     Rect whole_window() const;
+    // The largest zoom not above `asked` whose window fits the display; logged as
+    // "window-zoom" when it is smaller than asked.
+    int fitting(int asked);
+    // Shows the device at `asked`, or at the largest zoom below it that fits.
+    void set_zoom(int asked);
 
     DeviceHost& host_;
     DesktopWindow& window_;
@@ -62,12 +75,19 @@ private:
     // Shared with the log's listener, which a device thread may still be calling when the
     // desktop has gone.
     std::shared_ptr<DeviceSignals> signals_ = std::make_shared<DeviceSignals>();
-    Beeper beeper_;
+    int log_listener_ = -1;
+    // Without a sound device the beeps are silent; the log says so once.
+    Beeper beeper_{[this](const std::string& reason) {
+        host_.device().log.record("beep-silent", {{"reason", reason}});
+    }};
 
     std::vector<Colour> shown_screen_;
     std::optional<DeviceButton> shown_button_;
     PanelValues shown_values_;
     std::size_t shown_events_ = 0;
+    // How many of the newest events the log panel has scrolled out below.
+    std::size_t log_scroll_ = 0;
+    std::size_t shown_scroll_ = 0;
     std::vector<Rect> changed_;
     std::uint64_t screen_frames_ = 0;
     bool closed_ = false;

@@ -14,6 +14,7 @@ void DesktopInput::mouse_down(Point window) {
         device_.press(*button);
     } else if (auto control = layout_.panel.control_at(window)) {
         if (*control == PanelControl::Mains) return device_.toggle_mains();
+        if (*control == PanelControl::Screenshot) return device_.save_screenshot();
         mouse_ = SliderDrag{*control, layout_.panel.slider_percent(*control, window.x)};
     }
 }

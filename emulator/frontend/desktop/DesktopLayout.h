@@ -1,4 +1,6 @@
 #pragma once
+#include <algorithm>
+
 #include "frontend/desktop/BodyLayout.h"
 #include "frontend/desktop/PanelLayout.h"
 
@@ -13,5 +15,15 @@ struct DesktopLayout {
     BodyLayout body;
     PanelLayout panel;
 };
+
+// The largest zoom, not above `asked` (1 to 4), whose window fits in `room`; 1 when none does.
+inline int fitting_zoom(int asked, Size room) {
+    int zoom = std::clamp(asked, BodyLayout::kMinZoom, BodyLayout::kMaxZoom);
+    for (; zoom > BodyLayout::kMinZoom; --zoom) {
+        const auto window = DesktopLayout(zoom).window();
+        if (window.width <= room.width && window.height <= room.height) break;
+    }
+    return zoom;
+}
 
 }  // namespace emu::desktop

@@ -21,8 +21,17 @@ public:
     DesktopWindow(const DesktopWindow&) = delete;
     DesktopWindow& operator=(const DesktopWindow&) = delete;
 
+    // The room for a window on the first display: its usable area (without the desktop's
+    // panels). SDL's video must be initialised.
+    static Size display_room();
+
     Uint32 id() const { return SDL_GetWindowID(window_); }
     void hide() { SDL_HideWindow(window_); }
+    // The room for the window's picture on its display: the usable area less the window's
+    // frame, where the window manager tells it.
+    Size room() const;
+    // Gives the window a new size, placed in the middle of its display's usable area.
+    void resize(Size size);
     // Shows `areas` of `pixmap`, which has the window's size.
     void present(const Pixmap& pixmap, std::span<const Rect> areas);
     // Writes what the window shows as a PNG file.

@@ -22,6 +22,8 @@ public:
     virtual void toggle_mains() = 0;
     // A slider of the panel set to `percent` (0 to 100).
     virtual void set_level(PanelControl slider, int percent) = 0;
+    // Saves the device's screen as a picture.
+    virtual void save_screenshot() = 0;
 };
 
 }  // namespace emu::desktop

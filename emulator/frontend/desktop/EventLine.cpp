@@ -38,7 +38,9 @@ EventKind kind_of(const std::string& name) {
         {"beep", EventKind::Sound},            {"registry-set", EventKind::Settings},
         {"device-status", EventKind::Settings}, {"backlight", EventKind::Display},
         {"power", EventKind::Display},         {"fixme", EventKind::Problem},
-        {"message-box", EventKind::Problem}};
+        {"message-box", EventKind::Problem},   {"beep-silent", EventKind::Sound},
+        {"window-zoom", EventKind::Display},   {"screenshot-failed", EventKind::Problem},
+        {"file-drop-refused", EventKind::Problem}};
     auto found = kinds.find(name);
     return found == kinds.end() ? EventKind::Other : found->second;
 }

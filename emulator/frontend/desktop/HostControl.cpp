@@ -1,10 +1,11 @@
 #include "frontend/desktop/HostControl.h"
 
+#include <ctime>
 #include <utility>
 
 #include "device/DeviceStatus.h"
 #include "frontend/desktop/Percent.h"
-#include "shell/Shell.h"
+#include "frontend/desktop/ScreenshotFile.h"
 
 namespace emu::desktop {
 
@@ -26,16 +27,8 @@ void HostControl::stylus_up(Point screen) {
 }
 
 void HostControl::press(DeviceButton button) {
-    if (button == DeviceButton::Power) return toggle_power();
-    host_.key(virtual_key(button));
-    touched_ = true;
-}
-
-void HostControl::toggle_power() {
-    host_.inspect([](Device& d) {
-        if (d.shell) d.shell->powered() ? d.shell->power_off() : d.shell->power_on();
-    });
-    host_.wait_idle();
+    if (button == DeviceButton::Power) host_.press_power_button();
+    else host_.key(virtual_key(button));
     touched_ = true;
 }
 
@@ -43,6 +36,7 @@ void HostControl::toggle_mains() {
     auto& status = *host_.device().status;
     const bool online = status.current().ac_line == AcLine::Online;
     status.set_ac_line(online ? AcLine::Offline : AcLine::Online);
+    keep_settings();
 }
 
 void HostControl::set_level(PanelControl slider, int percent) {
@@ -55,8 +49,21 @@ void HostControl::set_level(PanelControl slider, int percent) {
         status.set_store(size, percent_of(size, percent));
         break;
     }
-    case PanelControl::Mains: break;
+    case PanelControl::Mains:
+    case PanelControl::Screenshot: return;
     }
+    keep_settings();
+}
+
+void HostControl::keep_settings() {
+    auto& device = host_.device();
+    save_device_settings(device.image_root, device.status->current(), device.log);
+}
+
+void HostControl::save_screenshot() {
+    const auto file = screenshot_file(pictures_folder(), std::time(nullptr));
+    const bool saved = host_.screenshot(file);
+    host_.device().log.record(saved ? "screenshot" : "screenshot-failed", {{"file", file.string()}});
 }
 
 }  // namespace emu::desktop

@@ -6,7 +6,8 @@ namespace emu::desktop {
 
 // The window's input applied to a running device. Every call returns once the device is
 // idle again, so the next frame shows what the input caused. The power button switches
-// the device off and on; while off, the device itself drops the rest.
+// the device off and on; while off, the device itself drops the rest. What the panel sets
+// is kept in the device's settings file for the next start.
 class HostControl : public DeviceControl {
 public:
     explicit HostControl(DeviceHost& host) : host_(host) {}
@@ -17,12 +18,15 @@ public:
     void press(DeviceButton button) override;
     void toggle_mains() override;
     void set_level(PanelControl slider, int percent) override;
+    // Saves the screen as it looks (backlight included) in the pictures folder; logged as
+    // "screenshot" with the file, or "screenshot-failed".
+    void save_screenshot() override;
 
     // Whether input reached the device since the last call, so its screen may have changed.
     bool take_touched();
 
 private:
-    void toggle_power();
+    void keep_settings();
 
     DeviceHost& host_;
     bool touched_ = false;

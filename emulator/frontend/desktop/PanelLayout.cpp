@@ -13,6 +13,7 @@ constexpr int kLabelWidth = 116;
 constexpr int kTrackWidth = 160;
 constexpr int kTrackHeight = 6;
 constexpr Size kSwitch{40, 18};
+constexpr Size kButton{112, 22};
 constexpr PanelControl kControls[] = {PanelControl::Battery, PanelControl::Mains, PanelControl::Memory,
                                       PanelControl::Storage};
 
@@ -21,6 +22,11 @@ constexpr PanelControl kControls[] = {PanelControl::Battery, PanelControl::Mains
 PanelLayout::PanelLayout(int left, int height) : area_{left, 0, kWidth, height} {}
 
 Rect PanelLayout::title() const { return {area_.x + kPadding, kPadding, kWidth - 2 * kPadding, kTitleHeight}; }
+
+Rect PanelLayout::screenshot_button() const {
+    const auto t = title();
+    return {t.right() - kButton.width, t.y + (t.height - kButton.height) / 2, kButton.width, kButton.height};
+}
 
 Rect PanelLayout::row(PanelControl control) const {
     const auto top = title().bottom() + 4 + static_cast<int>(control) * kRowHeight;
@@ -39,6 +45,7 @@ Rect PanelLayout::value(PanelControl control) const {
 }
 
 Rect PanelLayout::control(PanelControl control) const {
+    if (control == PanelControl::Screenshot) return screenshot_button();
     const auto r = row(control);
     const auto left = label(control).right();
     if (control == PanelControl::Mains)
@@ -56,6 +63,7 @@ Rect PanelLayout::log() const {
 }
 
 std::optional<PanelControl> PanelLayout::control_at(Point window) const {
+    if (screenshot_button().contains(window)) return PanelControl::Screenshot;
     for (auto c : kControls) {
         const auto shape = control(c);
         // A slider answers in the whole height of its row, so that its thin track is easy to hit.

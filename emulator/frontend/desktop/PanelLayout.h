@@ -5,8 +5,9 @@
 
 namespace emu::desktop {
 
-// The panel's controls: what a handheld's owner cannot set from a program.
-enum class PanelControl { Battery, Mains, Memory, Storage };
+// The panel's controls: what a handheld's owner cannot set from a program, and the
+// screenshot button.
+enum class PanelControl { Battery, Mains, Memory, Storage, Screenshot };
 
 // Where the side panel's controls and the event log lie in the window. The panel keeps
 // one size at every zoom; it is as tall as the window.
@@ -19,11 +20,13 @@ public:
 
     Rect area() const { return area_; }
     Rect title() const;
+    // The screenshot button, at the right end of the title.
+    Rect screenshot_button() const;
     // A control's row: its label on the left, the control, its value on the right.
     Rect row(PanelControl control) const;
     Rect label(PanelControl control) const;
     Rect value(PanelControl control) const;
-    // The slider's track (battery, memory, storage) or the switch (mains power).
+    // The slider's track (battery, memory, storage), the switch (mains power) or the button.
     Rect control(PanelControl control) const;
     Rect log_title() const;
     Rect log() const;

@@ -16,6 +16,7 @@ constexpr TextStyle kTitle{15, true, palette::kText};
 constexpr TextStyle kLabel{13, false, palette::kText};
 constexpr TextStyle kTime{11, false, palette::kQuietText};
 constexpr TextStyle kDetails{12, false, palette::kText};
+constexpr TextStyle kButtonLabel{12, false, palette::kText};
 constexpr int kTimeWidth = 52;
 constexpr int kGap = 8;
 constexpr std::size_t kDetailRows = 2;
@@ -45,11 +46,15 @@ PanelValues panel_values(const DeviceSettings& settings) {
             percent_in(settings.store_free, settings.store_size), settings.store_size};
 }
 
-void PanelPainter::paint(Pixmap& pixmap, const PanelValues& values, const std::vector<Event>& events) {
+void PanelPainter::paint(Pixmap& pixmap, const PanelValues& values, const std::vector<Event>& events,
+                         std::size_t newer) {
     pixmap.fill(layout_.area(), palette::kPanel);
     text_.draw(pixmap, layout_.title(), L"Device", kTitle);
+    const auto button = layout_.screenshot_button();
+    pixmap.fill_rounded(button, 4, palette::kTrack);
+    text_.draw(pixmap, button, L"Screenshot (F12)", kButtonLabel, Align::Centre);
     paint_controls(pixmap, values);
-    paint_log(pixmap, events);
+    paint_log(pixmap, events, newer);
 }
 
 void PanelPainter::paint_controls(Pixmap& pixmap, const PanelValues& values) {
@@ -109,8 +114,10 @@ std::vector<PanelPainter::LogRow> PanelPainter::rows_for(const Event& event, int
     return rows;
 }
 
-void PanelPainter::paint_log(Pixmap& pixmap, const std::vector<Event>& events) {
+void PanelPainter::paint_log(Pixmap& pixmap, const std::vector<Event>& events, std::size_t newer) {
     text_.draw(pixmap, layout_.log_title(), L"Event log", kTitle);
+    if (newer > 0)
+        text_.draw(pixmap, layout_.log_title(), L"\u2193 " + std::to_wstring(newer) + L" newer", kLabel, Align::Right);
     const auto area = layout_.log();
     const auto room = static_cast<std::size_t>(area.height / PanelLayout::kLineHeight);
     // Newest last: rows are gathered from the newest event back until the log is full.

@@ -21,12 +21,14 @@ struct PanelValues {
 
 PanelValues panel_values(const DeviceSettings& settings);
 
-// Draws the side panel: the device's status controls and its event log, newest last.
+// Draws the side panel: the device's status controls, the screenshot button and the
+// event log, newest last.
 class PanelPainter {
 public:
     PanelPainter(const PanelLayout& layout, TextPainter& text) : layout_(layout), text_(text) {}
 
-    void paint(Pixmap& pixmap, const PanelValues& values, const std::vector<Event>& events);
+    // `events` end with the newest the log shows; `newer` more were scrolled out below.
+    void paint(Pixmap& pixmap, const PanelValues& values, const std::vector<Event>& events, std::size_t newer);
 
 private:
     void paint_controls(Pixmap& pixmap, const PanelValues& values);
@@ -39,7 +41,7 @@ private:
         std::wstring details;
     };
 
-    void paint_log(Pixmap& pixmap, const std::vector<Event>& events);
+    void paint_log(Pixmap& pixmap, const std::vector<Event>& events, std::size_t newer);
     std::vector<LogRow> rows_for(const Event& event, int width);
     void paint_row(Pixmap& pixmap, Rect line, const LogRow& row);
 

@@ -1,13 +1,15 @@
 #include "frontend/desktop/RunDesktop.h"
 
+#include <cstdlib>
 #include <cstring>
-#include <fstream>
 
 #include <SDL.h>
 
 #include "frontend/desktop/Desktop.h"
 #include "frontend/desktop/DesktopWindow.h"
-#include "frontend/desktop/TestTap.h"
+#include "frontend/desktop/TestInput.h"
+#include "host/Boot.h"
+#include "host/EventLogFile.h"
 #include "host/DeviceHost.h"
 
 namespace emu {
@@ -16,7 +18,7 @@ namespace {
 
 using desktop::Desktop;
 using desktop::DesktopWindow;
-using desktop::TestTap;
+using desktop::TestInput;
 
 constexpr std::uint64_t kShutdownMs = 2000;
 
@@ -24,6 +26,21 @@ constexpr std::uint64_t kShutdownMs = 2000;
 // no display.
 bool shows_windows(const char* driver) {
     return driver && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
+}
+
+bool set(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+// Whether there is a display to try. SDL tries its video drivers in turn, and probing
+// Wayland outside a Wayland session makes its library complain about XDG_RUNTIME_DIR on
+// standard error: without WAYLAND_DISPLAY only X11 is tried (unless SDL_VIDEODRIVER says
+// otherwise), and without either variable nothing is.
+bool choose_video_driver() {
+    if (!set("WAYLAND_DISPLAY") && !set("DISPLAY")) return false;
+    if (!set("WAYLAND_DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    return true;
 }
 
 // SDL's video on a display, from a successful start to the end of the run.
@@ -44,38 +61,35 @@ bool wait_event(const Desktop& desktop, SDL_Event& event) {
     return limit < 0 ? SDL_WaitEvent(&event) != 0 : SDL_WaitEventTimeout(&event, limit) != 0;
 }
 
-// Runs the window until it is closed; false when the test hook could not save its pictures.
+// Runs the window until it is closed; false when the test hook failed.
 bool run_window(DeviceHost& host, DesktopWindow& window, const DesktopOptions& options, std::ostream& err) {
     Desktop desktop(host, window, options.zoom);
-    std::optional<TestTap> tap;
-    if (options.test_tap) tap.emplace(*options.test_tap);
-    if (tap) tap->queue(desktop, window);
     std::string error;
+    std::optional<TestInput> test;
+    if (options.test_input && !(test = TestInput::load(*options.test_input, error))) {
+        err << "tesselink: " << error << "\n";
+        return false;
+    }
+    if (test) test->start(desktop);
     SDL_Event event;
     while (!desktop.closed()) {
         if (!wait_event(desktop, event)) desktop.handle_time_out();
-        else if (!tap || !tap->take(event, host, window, error)) desktop.handle(event);
+        else if (!test || !test->take(event, desktop, host, window, error)) desktop.handle(event);
     }
     if (!error.empty()) err << "tesselink: " << error << "\n";
     return error.empty();
 }
 
-bool write_log(DeviceHost& host, const std::filesystem::path& file, std::ostream& err) {
-    std::ofstream out(file);
-    host.device().log.write_jsonl(out);
-    if (out.flush()) return true;
-    err << "tesselink: cannot write " << file.string() << "\n";
-    return false;
-}
 
 }  // namespace
 
 std::optional<int> run_desktop(const DesktopOptions& options, const std::function<void(DeviceHost&)>& install,
                                const std::wstring& program, std::ostream& err) {
+    if (!choose_video_driver()) return std::nullopt;
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SdlVideo video;
     std::string error;
-    const auto size = desktop::DesktopLayout(options.zoom).window();
+    const auto size = desktop::DesktopLayout(desktop::fitting_zoom(options.zoom, DesktopWindow::display_room())).window();
     auto window = video.started() ? DesktopWindow::open("Tesselink", size, error) : nullptr;
     if (!window) return std::nullopt;
     auto host = DeviceHost::boot(BootOptions{options.device, true, Clock::Mode::Real}, error);
@@ -83,14 +97,19 @@ std::optional<int> run_desktop(const DesktopOptions& options, const std::functio
         err << "tesselink: " << error << "\n";
         return 1;
     }
+    if (auto notice = boot_notice(host->device()); !notice.empty()) err << "tesselink: " << notice << "\n";
+    std::shared_ptr<EventLogFile> log;
+    if (options.log && !(log = EventLogFile::start(*options.log, host->device().log)))
+        err << "tesselink: cannot write " << options.log->string() << "\n";
     install(*host);
     host->start(program);
     bool ok = run_window(*host, *window, options, err);
     // The window goes at once; the programs may take a moment to end.
     window->hide();
     host->shutdown(kShutdownMs);
-    if (options.log) ok = write_log(*host, *options.log, err) && ok;
-    return ok ? 0 : 1;
+    const bool logged = !options.log || (log && log->finish());
+    if (log && !logged) err << "tesselink: cannot write " << options.log->string() << "\n";
+    return ok && logged ? 0 : 1;
 }
 
 }  // namespace emu

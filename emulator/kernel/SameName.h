@@ -1,0 +1,9 @@
+#pragma once
+#include <string_view>
+
+namespace emu {
+
+// Case-insensitive comparison of device names and paths.
+bool same_name(std::wstring_view a, std::wstring_view b);
+
+}  // namespace emu
