@@ -3,7 +3,7 @@
 // -Wl,--wrap=__imp_<name> sends those calls to __wrap___imp_<name>, which CECOMPAT_WRAP
 // points at the CE version, while __real___imp_<name> stays the real import, reached as
 // CECOMPAT_REAL(name) once CECOMPAT_REAL_IMPORT(name) has declared it.
-// cmake/WindowsProgram.cmake lists the wrapped names.
+// cecompat/CMakeLists.txt lists the wrapped names.
 #pragma once
 #include <windows.h>
 
