@@ -10,8 +10,9 @@
 # name the image's files as on the emulated device.
 #
 # FILE holds actions in the emulator's script language; those Wine can do are understood:
-#   tap X Y           a tap of the stylus (the mouse's left button) on the screen
-#   screenshot FILE   the 240x320 screen as a PNG file, once it has stopped changing
+#   tap X Y           a tap of the stylus (the mouse's left button) on the screen; then waits
+#                     for the screen to change and to settle (each tap must change it)
+#   screenshot FILE   the 240x320 screen as a PNG file
 #   exit              waits for the program to end (after a tap on its close button)
 # Without a script the program runs until it ends. Exits with 77 (the tests' skip code) and says
 # why when Wine cannot start here.
@@ -53,38 +54,48 @@ if [ "${in_display:-0}" = 1 ]; then
   cp "$exe" "$device/drive/Windows/Tesselink.exe"
   ln -sfn ../../drive "$WINEPREFIX/dosdevices/d:"
   wine regedit /S 'D:\.device\registry.reg' && wineserver -w
+  # The system draws a bordered window's one-pixel frame in COLOR_WINDOWFRAME, which is
+  # black on the device, as on the emulated one, and grey in Wine's own scheme.
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\r\n"WindowFrame"="0 0 0"\r\n' \
+    > "$device/colours.reg"
+  wine regedit /S "$device/colours.reg" && wineserver -w
   # No desktop shell (taskbar) in a desktop not named "shell": the screen is the program's.
   (cd "$device/drive/Windows" && exec wine explorer /desktop=device,240x320 Tesselink.exe) &
   program=$!
 
-  last="" same=0
-  # The screen once it has stopped changing: unchanged over five looks a tenth of a second apart.
+  look=$device/look.png
+  look() { import -window root "$look" 2>/dev/null && md5sum < "$look"; }
+  # Waits, a tenth of a second at a time for at most 60 seconds, until the screen is not the
+  # one given (or, given none, shows more than one colour: Wine's empty desktop is one) and has
+  # stayed the same over ten looks, or until the program ends; the last look is left in $look.
   settle() {
-    local shot=$device/look.png
-    same=0 last=""
-    for _ in $(seq 300); do
-      import -window root "$shot" 2>/dev/null || true
-      sum=$(md5sum < "$shot" 2>/dev/null)
-      if [ -n "$sum" ] && [ "$sum" = "$last" ]; then
-        same=$((same + 1))
-        [ $same -ge 5 ] && return 0
-      else
-        same=0
+    local before=$1 now last="" same=0
+    for _ in $(seq 600); do
+      kill -0 $program 2>/dev/null || return 0  # the program has ended
+      now=$(look) || now=""
+      if [ -n "$now" ] && { [ -n "$before" ] && [ "$now" != "$before" ] ||
+                             [ -z "$before" ] && [ "$(identify -format %k "$look")" -gt 1 ]; }; then
+        if [ "$now" = "$last" ]; then
+          same=$((same + 1))
+          [ $same -ge 10 ] && return 0
+        else
+          same=0
+        fi
       fi
-      last=$sum
+      last=$now
       sleep 0.1
     done
-    echo "the screen did not settle" >&2
+    echo "run-on-wine.sh: the screen did not settle" >&2
     return 1
   }
-  settle
+  settle ""
   status=0
   if [ -n "$script" ]; then
     while read -r verb a b; do
       case $verb in
         ""|"#"*) ;;
-        tap) xdotool mousemove "$a" "$b" click 1; settle ;;
-        screenshot) settle && cp "$device/look.png" "$a" ;;
+        tap) before=$(look); xdotool mousemove "$a" "$b" click 1; settle "$before" ;;
+        screenshot) cp "$look" "$a" ;;
         exit) for _ in $(seq 100); do kill -0 $program 2>/dev/null || break; sleep 0.1; done ;;
         *) echo "run-on-wine.sh: the action '$verb' is not one Wine can do" >&2; status=2 ;;
       esac
