@@ -3,7 +3,7 @@
 // nothing paints, as a table lists them:
 //   <screen.png> paint|text|unpainted|corners <left> <top> <right> <bottom>
 // "corners" leaves out the four corners of a rounded panel outside its frame, which nothing
-// paints: the first four pixels of its first and last rows, two of the next, one of the third.
+// paints: the first four pixels of its first and last rows, two of the next, one of the two after.
 // Prints, for each screen, the pixels that differ outside text and where they lie.
 // Usage: compare_screens TABLE EMULATOR_DIR WINE_DIR; exit status 0 when none differ.
 #include <png.h>
@@ -54,8 +54,8 @@ struct Screen {
 
 // The corners of `panel` outside a rounded frame.
 void add_corners(const Box& panel, std::vector<Box>& left_out) {
-    const int widths[] = {4, 2, 1};
-    for (int row = 0; row < 3; ++row) {
+    const int widths[] = {4, 2, 1, 1};
+    for (int row = 0; row < 4; ++row) {
         const int w = widths[row];
         for (int y : {panel.top + row, panel.bottom - 1 - row}) {
             left_out.push_back({panel.left, y, panel.left + w, y + 1});
