@@ -32,6 +32,7 @@ while [ $# -gt 1 ]; do
 done
 [ $# -eq 1 ] || { echo "usage: $0 [--device DIR] [--script FILE] EXE" >&2; exit 2; }
 exe=$(realpath "$1")
+[ -f "$exe" ] || { echo "run-on-wine.sh: no program $1" >&2; exit 2; }
 
 for tool in wine xvfb-run xdotool import; do
   if ! command -v "$tool" >/dev/null; then

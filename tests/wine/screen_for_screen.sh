@@ -5,7 +5,7 @@
 # Usage: screen_for_screen.sh TESSELINK TESSELINK_EXE COMPARE_SCREENS
 # Exits with 77 (skipped) and says why when Wine cannot start here.
 set -uo pipefail
-tesselink=$1 exe=$2 compare_screens=$3
+tesselink=$(realpath "$1") exe=$(realpath "$2") compare_screens=$(realpath "$3")
 here=$(cd "$(dirname "$0")" && pwd)
 scripts=$(cd "$here/../../scripts" && pwd)
 work=$(mktemp -d)
