@@ -24,7 +24,8 @@ failed=0
 
 # The section of one registry key in regedit's text, without the file's line ends.
 key_section() {
-  tr -d '\r' | awk -v key="[$1]" '$0 == key { inside = 1; next } /^\[/ { inside = 0 } inside && NF'
+  # Through the environment: awk -v would read the key's backslashes as escapes.
+  tr -d '\r' | KEY="[$1]" awk '$0 == ENVIRON["KEY"] { inside = 1; next } /^\[/ { inside = 0 } inside && NF'
 }
 key='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Shell\Keys\40C4'
 key_section "$key" < "$work/emulator/device/.device/registry.reg" > "$work/emulator/40C4"
