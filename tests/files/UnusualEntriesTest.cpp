@@ -23,7 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The file-system test device with the folders these entries sit in.
-class SpecialEntries : public FilesTest {
+class UnusualEntries : public FilesTest {
 protected:
     void SetUp() override {
         FilesTest::SetUp();
@@ -32,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(SpecialEntries, LinksBackToAFolderOfTheirOwnPathAreNeitherListedNorEntered) {
+TEST_F(UnusualEntries, LinksBackToAFolderOfTheirOwnPathAreNeitherListedNorEntered) {
     const auto menu = image.path() / "Windows/Start Menu";
     std::ofstream(menu / "Notes.lnk") << "x";
     fs::create_directory_symlink(".", menu / "S1");
@@ -54,7 +54,7 @@ TEST_F(SpecialEntries, LinksBackToAFolderOfTheirOwnPathAreNeitherListedNorEntere
     EXPECT_EQ(GetFileAttributes(L"\\Windows\\Start Menu\\Documents"), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }
 
-TEST_F(SpecialEntries, OnlyRegularFilesOpenAsFiles) {
+TEST_F(UnusualEntries, OnlyRegularFilesOpenAsFiles) {
     const auto documents = image.path() / "My Documents";
     ASSERT_EQ(mkfifo((documents / "fifo").c_str(), 0644), 0);
     // A reader of its own, so that an open of the FIFO could not block this test.
@@ -92,7 +92,7 @@ TEST_F(SpecialEntries, OnlyRegularFilesOpenAsFiles) {
     ::close(listener);
 }
 
-TEST_F(SpecialEntries, NamesThatAreNotUtf8ReadAsTheCodePageAndLogAsValidJson) {
+TEST_F(UnusualEntries, NamesThatAreNotUtf8ReadAsTheCodePageAndLogAsValidJson) {
     std::ofstream(image.path() / "My Documents/Caf\xe9 \x80.txt") << "menu";
     EXPECT_EQ(names_found(L"\\My Documents\\*.*"), std::vector<std::wstring>{L"Caf\u00e9 \u20ac.txt"});
     FILE* file = _wfopen(L"\\My Documents\\caf\u00e9 \u20ac.txt", L"r");
