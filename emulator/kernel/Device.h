@@ -13,6 +13,7 @@
 #include "kernel/KernelObjects.h"
 #include "kernel/Module.h"
 #include "kernel/Scheduler.h"
+#include "kernel/SameName.h"
 
 namespace emu {
 
@@ -106,8 +107,5 @@ private:
 // Counts a refusal of a handle on the calling thread's device and answers `error`
 // (ERROR_INVALID_HANDLE or ERROR_INVALID_WINDOW_HANDLE), for the API to return or set.
 DWORD refuse_handle(DWORD error);
-
-// Case-insensitive comparison of device names and paths.
-bool same_name(std::wstring_view a, std::wstring_view b);
 
 }  // namespace emu
