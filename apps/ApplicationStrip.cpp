@@ -98,15 +98,16 @@ void ApplicationStrip::PressAt(int x, int) {
     int column = (x - cells.firstLeft) / cells.size;
     int index = firstShown_ + column;
     if (index == pressedItem_ || index >= itemCount_ || column < 0 || column >= PageSize()) return;
-    if (pressedItem_ != -1) DrawCell(pressedItem_, kPanelColour);
+    const int released = pressedItem_;
     pressedItem_ = index;
-    DrawCell(pressedItem_, kPressedCellColour);
+    RedrawCell(released);
+    RedrawCell(pressedItem_);
 }
 
 void ApplicationStrip::ClearPress() {
-    if (pressedItem_ == -1) return;
-    DrawCell(pressedItem_, kPanelColour);
+    const int released = pressedItem_;
     pressedItem_ = -1;
+    RedrawCell(released);
 }
 
 // The parent hides the bar while it handles the command, before SendMessage returns.
@@ -125,13 +126,13 @@ void ApplicationStrip::LaunchCursorItem() {
 
 void ApplicationStrip::CursorLeft() {
     if (cursorItem_ < 1) return;
-    DrawCell(cursorItem_, kPanelColour);
     --cursorItem_;
+    RedrawCell(cursorItem_ + 1);
     if (cursorItem_ < firstShown_) {
         firstShown_ -= PageSize();
         Paint();
     } else {
-        DrawCell(cursorItem_, kCursorCellColour);
+        RedrawCell(cursorItem_);
     }
 }
 
@@ -141,14 +142,14 @@ void ApplicationStrip::CursorRight() {
     if (cursorItem_ == -1) {
         cursorItem_ = firstShown_;
     } else {
-        DrawCell(cursorItem_, kPanelColour);
         ++cursorItem_;
+        RedrawCell(cursorItem_ - 1);
     }
     if (cursorItem_ >= firstShown_ + PageSize()) {
         firstShown_ += PageSize();
         Paint();
     } else {
-        DrawCell(cursorItem_, kCursorCellColour);
+        RedrawCell(cursorItem_);
     }
 }
 
@@ -156,9 +157,14 @@ bool ApplicationStrip::IsShown(int index) const {
     return IsItem(index) && index >= firstShown_ && index < firstShown_ + PageSize();
 }
 
-void ApplicationStrip::DrawCell(int index, COLORREF colour) {
+// A cell's colour tells its state: pressed before under the cursor, under the cursor before
+// plain. A press ending on the cursor's cell gives it back the cursor's colour.
+void ApplicationStrip::RedrawCell(int index) {
     HDC dc = GetDC(window_);
     if (!dc) return;
+    const COLORREF colour = index == pressedItem_  ? kPressedCellColour
+                            : index == cursorItem_ ? kCursorCellColour
+                                                   : kPanelColour;
     DrawCellWith(dc, index, colour);
     ReleaseDC(window_, dc);
 }

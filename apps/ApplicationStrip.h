@@ -56,7 +56,7 @@ private:
     int PageSize() const { return smallMode_ ? smallPageSize_ : largePageSize_; }
     bool IsItem(int index) const { return index >= 0 && index < itemCount_; }
     bool IsShown(int index) const;
-    void DrawCell(int index, COLORREF colour);
+    void RedrawCell(int index);
     void DrawCellWith(HDC dc, int index, COLORREF colour);
     void DrawItemIcon(HDC dc, int index);
     void Open(int index);

@@ -31,7 +31,10 @@ void ApplicationStrip::OnPaintMessage() {
     EndPaint(window_, &ps);
 }
 
+// Only the press that began on the strip, which holds the capture, presses its cells: a pen
+// put down elsewhere leaves the strip without a move or a release the strip would see.
 void ApplicationStrip::OnStylusMove(WORD x, WORD y) {
+    if (GetCapture() != window_) return;
     if (InStrip(x, y))
         PressAt(x, y);
     else

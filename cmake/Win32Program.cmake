@@ -24,31 +24,55 @@ function(tesselink_add_win32_program name)
 endfunction()
 
 # tesselink_add_windows_program(<target> OUTPUT <exe> SOURCES <files...> [RESOURCES <rc-file>]
-#                               [FLAGS <flags...>] [DEPENDS <files...>])
+#                               [FLAGS <flags...>] [LINK_OPTIONS <options...>])
 #
-# Builds the same sources with mingw-w64 against its own SDK headers into <exe>, a program for
-# a real Win32 (run under Wine), as target <target> of the normal build. Does nothing when
+# Builds the same sources with mingw-w64 against its own SDK headers and import libraries into
+# <exe>, a program for a real Win32 (run under Wine), as target <target> of the normal build:
+# one object per source, each compiled through the compiler launcher (ccache) with its header
+# dependencies tracked, the resource script compiled with windres, all linked statically.
+# FLAGS come after TESSELINK_MINGW_FLAGS on every compile and on the link. Does nothing when
 # mingw-w64 is not installed (TESSELINK_MINGW_CXX is then false).
 find_program(TESSELINK_MINGW_CXX x86_64-w64-mingw32-g++)
 find_program(TESSELINK_MINGW_WINDRES x86_64-w64-mingw32-windres)
+set(TESSELINK_MINGW_FLAGS -std=c++20 -municode -DUNICODE -D_UNICODE -Wall -Wextra -Wno-missing-field-initializers)
+if(TESSELINK_WERROR)
+  list(APPEND TESSELINK_MINGW_FLAGS -Werror)
+endif()
 function(tesselink_add_windows_program target)
-  cmake_parse_arguments(ARG "" "OUTPUT;RESOURCES" "SOURCES;FLAGS;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "OUTPUT;RESOURCES" "SOURCES;FLAGS;LINK_OPTIONS" ${ARGN})
   if(NOT TESSELINK_MINGW_CXX)
     return()
   endif()
+  set(flags ${TESSELINK_MINGW_FLAGS} ${ARG_FLAGS})
+  set(object_dir ${CMAKE_CURRENT_BINARY_DIR}/${target}.objects)
   set(objects "")
+  foreach(source ${ARG_SOURCES})
+    get_filename_component(source ${source} ABSOLUTE)
+    file(RELATIVE_PATH relative ${CMAKE_SOURCE_DIR} ${source})
+    set(object ${object_dir}/${relative}.obj)
+    get_filename_component(folder ${object} DIRECTORY)
+    file(MAKE_DIRECTORY ${folder})
+    add_custom_command(OUTPUT ${object}
+                       COMMAND ${CMAKE_CXX_COMPILER_LAUNCHER} ${TESSELINK_MINGW_CXX} ${flags} -MD -MF ${object}.d
+                               -c ${source} -o ${object}
+                       DEPENDS ${source} DEPFILE ${object}.d
+                       COMMENT "Compiling ${relative} for Windows" VERBATIM)
+    list(APPEND objects ${object})
+  endforeach()
   if(ARG_RESOURCES)
-    get_filename_component(stem ${ARG_OUTPUT} NAME_WE)
-    set(objects ${CMAKE_CURRENT_BINARY_DIR}/${stem}.res.o)
-    get_filename_component(rc_dir ${ARG_RESOURCES} DIRECTORY)
-    add_custom_command(OUTPUT ${objects} COMMAND ${TESSELINK_MINGW_WINDRES} ${ARG_RESOURCES} -O coff -o ${objects}
-                       WORKING_DIRECTORY ${rc_dir} DEPENDS ${ARG_RESOURCES} VERBATIM)
+    get_filename_component(rc ${ARG_RESOURCES} ABSOLUTE)
+    get_filename_component(rc_dir ${rc} DIRECTORY)
+    set(object ${object_dir}/resources.res.obj)
+    _tesselink_read_resource_script(${rc} ids icons)
+    add_custom_command(OUTPUT ${object} COMMAND ${TESSELINK_MINGW_WINDRES} ${rc} -O coff -o ${object}
+                       WORKING_DIRECTORY ${rc_dir} DEPENDS ${rc} ${icons}
+                       COMMENT "Compiling the resources of ${target} for Windows" VERBATIM)
+    list(APPEND objects ${object})
   endif()
   get_filename_component(exe_name ${ARG_OUTPUT} NAME)
   add_custom_command(OUTPUT ${ARG_OUTPUT}
-                     COMMAND ${CMAKE_CXX_COMPILER_LAUNCHER} ${TESSELINK_MINGW_CXX} ${ARG_FLAGS} -o ${ARG_OUTPUT}
-                             ${ARG_SOURCES} ${objects} -lgdi32 -luser32 -ladvapi32
-                     DEPENDS ${ARG_SOURCES} ${objects} ${ARG_DEPENDS}
-                     COMMENT "Building ${exe_name} for Windows" VERBATIM)
+                     COMMAND ${TESSELINK_MINGW_CXX} ${flags} -static -o ${ARG_OUTPUT} ${objects} ${ARG_LINK_OPTIONS}
+                             -lshell32 -lgdi32 -luser32 -ladvapi32
+                     DEPENDS ${objects} COMMENT "Linking ${exe_name} for Windows" VERBATIM)
   add_custom_target(${target} ALL DEPENDS ${ARG_OUTPUT})
 endfunction()

@@ -64,14 +64,13 @@ void ApplicationTable::OnPaint() {
     RECT client;
     GetClientRect(window_, &client);
     FillWhite(paint, client);
-    if (HDC dc = GetDC(window_)) {
-        DrawRows(dc);
-        ReleaseDC(window_, dc);
-    }
+    DrawRows(paint);
     TakeSnapshot();
     EndPaint(window_, &ps);
 }
 
+// Drawn on the paint DC, clipped to the area just filled white: an icon or label drawn again
+// over itself outside that area would blend its edges twice.
 void ApplicationTable::DrawRows(HDC dc) {
     for (int row = 0; row < rowCount_ && topIndex_ + row < itemCount_; ++row)
         DrawApplicationRow(dc, instance_, items_[topIndex_ + row], row);

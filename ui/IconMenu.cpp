@@ -82,6 +82,8 @@ void IconMenu::OnPaint() {
     DrawPanel(dc, client.left, client.top, client.right, client.bottom, kMenuColour);
     EndPaint(window_, &ps);
     DrawEntries();
+    // A highlight left by a release away from every entry stays on the screen as in the state.
+    if (highlighted_ >= 0) DrawEntry(highlighted_, kWhiteColour, kMenuHighlightColour);
     SetWindowPos(window_, HWND_TOPMOST, x_, y_, width_, height_, SWP_SHOWWINDOW);
 }
 
@@ -95,7 +97,10 @@ bool IconMenu::Inside(LPARAM lParam) const {
     return x >= kMargin && x <= client.right - kMargin && y >= client.top + kMargin && y < client.bottom - kMargin;
 }
 
+// Only the press that began on the menu, which holds the capture, moves the highlight: a pen
+// put down elsewhere leaves the menu without a move the menu would see.
 void IconMenu::OnStylusMove(LPARAM lParam) {
+    if (GetCapture() != window_) return;
     if (Inside(lParam))
         HighlightAt(LOWORD(lParam), HIWORD(lParam));
     else

@@ -4,8 +4,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "kernel/EventLog.h"
-#include "kernel/KeptFile.h"
+#include "kernel/Utf8.h"
 
 namespace emu {
 
@@ -120,16 +119,6 @@ std::string format_device_settings(const DeviceSettings& settings) {
            "ac=" + std::string(ac) + "\nbattery=" + battery + "\nmemory=" + std::to_string(settings.memory_load) +
            "\nstore_size=" + std::to_string(settings.store_size) + "\nstore_free=" +
            std::to_string(settings.store_free) + "\noem=" + utf8(settings.oem_info) + "\nlanguage=" + language + "\n";
-}
-
-bool save_device_settings(const std::filesystem::path& image_root, const DeviceSettings& settings, EventLog& log) {
-    return save_kept_file(image_root / ".device" / kSettingsFileName, format_device_settings(settings), log);
-}
-
-bool load_device_settings(const std::filesystem::path& image_root, DeviceSettings& settings, std::string& error) {
-    const auto content = read_kept_file(image_root / ".device" / kSettingsFileName);
-    error = content.error;
-    return error.empty() && parse_device_settings(content.bytes, settings, error);
 }
 
 }  // namespace emu

@@ -122,7 +122,7 @@ BOOL WINAPI FindNextFileW(HANDLE hFindFile, LPWIN32_FIND_DATAW lpFindFileData) {
 
 BOOL WINAPI FindClose(HANDLE hFindFile) {
     auto files = device_files();
-    return succeeded(files && files->find_close(hFindFile) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE);
+    return succeeded(files && files->find_close(hFindFile) ? ERROR_SUCCESS : emu::refuse_handle(ERROR_INVALID_HANDLE));
 }
 
 }  // extern "C"

@@ -9,6 +9,7 @@
 #include <winerror.h>
 
 #include "files/FileSystem.h"
+#include "kernel/Device.h"
 
 namespace emu {
 
@@ -106,7 +107,7 @@ DWORD FileSystem::create_file(std::wstring_view path, DWORD access, DWORD dispos
 DWORD FileSystem::read(HANDLE handle, void* buffer, DWORD size, DWORD& done) {
     done = 0;
     auto file = files_.get(handle);
-    if (!file) return ERROR_INVALID_HANDLE;
+    if (!file) return refuse_handle(ERROR_INVALID_HANDLE);
     if (!file->readable) return ERROR_ACCESS_DENIED;
     while (done < size) {
         auto count = ::read(file->descriptor, static_cast<char*>(buffer) + done, size - done);
@@ -121,7 +122,7 @@ DWORD FileSystem::read(HANDLE handle, void* buffer, DWORD size, DWORD& done) {
 DWORD FileSystem::write(HANDLE handle, const void* buffer, DWORD size, DWORD& done) {
     done = 0;
     auto file = files_.get(handle);
-    if (!file) return ERROR_INVALID_HANDLE;
+    if (!file) return refuse_handle(ERROR_INVALID_HANDLE);
     if (!file->writable) return ERROR_ACCESS_DENIED;
     while (done < size) {
         auto count = ::write(file->descriptor, static_cast<const char*>(buffer) + done, size - done);
@@ -134,7 +135,7 @@ DWORD FileSystem::write(HANDLE handle, const void* buffer, DWORD size, DWORD& do
 
 DWORD FileSystem::size(HANDLE handle, ULONGLONG& bytes) const {
     auto file = files_.get(handle);
-    if (!file) return ERROR_INVALID_HANDLE;
+    if (!file) return refuse_handle(ERROR_INVALID_HANDLE);
     struct stat info;
     if (::fstat(file->descriptor, &info) != 0) return error_from_errno(errno);
     bytes = static_cast<ULONGLONG>(info.st_size);

@@ -93,7 +93,7 @@ DWORD FileSystem::find_first(std::wstring_view pattern, WIN32_FIND_DATAW& data, 
 
 DWORD FileSystem::find_next(HANDLE handle, WIN32_FIND_DATAW& data) {
     auto state = searches_.get(handle);
-    if (!state) return ERROR_INVALID_HANDLE;
+    if (!state) return refuse_handle(ERROR_INVALID_HANDLE);
     if (state->next >= state->entries.size()) return ERROR_NO_MORE_FILES;
     data = state->entries[state->next++];
     return ERROR_SUCCESS;

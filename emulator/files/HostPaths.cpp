@@ -13,15 +13,6 @@ namespace emu {
 
 namespace fs = std::filesystem;
 
-bool name_less(std::wstring_view a, std::wstring_view b) {
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        auto x = std::towlower(a[i]), y = std::towlower(b[i]);
-        if (x != y) return x < y;
-    }
-    if (a.size() != b.size()) return a.size() < b.size();
-    return a < b;
-}
-
 DWORD error_from_errno(int error_number) {
     switch (error_number) {
     case ENOENT: return ERROR_FILE_NOT_FOUND;

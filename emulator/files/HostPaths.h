@@ -6,10 +6,9 @@
 
 #include <windef.h>
 
-namespace emu {
+#include "kernel/SameName.h"
 
-// Orders names the way the device lists them: without regard to case, then by exact text.
-bool name_less(std::wstring_view a, std::wstring_view b);
+namespace emu {
 
 // A Win32 error for the errno of a failed host call.
 DWORD error_from_errno(int error_number);

@@ -50,6 +50,12 @@ const char* usage() {
            "  --script FILE      headless: run the device actions in FILE\n"
            "  --screenshot FILE  headless: where the final screenshot goes\n"
            "  --log FILE         the event log (JSON Lines), each event written as it happens\n"
+           "  --gremlins COUNT   headless: run COUNT gremlins, each on a fresh copy of the device playing\n"
+           "                     random taps, drags, keys and status changes, checking the device's\n"
+           "                     invariants after each event; a failure leaves a replay script\n"
+           "  --seed S           the first gremlin's seed (default 0; gremlin K uses S + K)\n"
+           "  --events N         events per gremlin (default 10000)\n"
+           "  --replay FILE      run a gremlin's script with the same checks\n"
            "  --test-input FILE  for tests: give the window the input in FILE (taps, panel clicks,\n"
            "                     keys, dropped files, pictures of the window), then close it\n"
            "  --help             show this text\n"
@@ -65,7 +71,7 @@ std::optional<CommandLine> parse_command_line(const std::vector<std::string>& ar
             continue;
         }
         auto option = value_options().find(arg);
-        if (option == value_options().end()) {
+        if (option == value_options().end() && !is_gremlin_option(arg)) {
             error = "unknown option " + arg;
             return std::nullopt;
         }
@@ -73,7 +79,9 @@ std::optional<CommandLine> parse_command_line(const std::vector<std::string>& ar
             error = arg + (i + 1 >= args.size() ? " needs a value" : " needs a value, not an empty one");
             return std::nullopt;
         }
-        if (!option->second(line, args[++i])) {
+        const bool stored = option != value_options().end() ? option->second(line, args[++i])
+                                                            : set_gremlin_option(line.gremlins, arg, args[++i]);
+        if (!stored) {
             error = "bad value for " + arg + ": " + args[i];
             return std::nullopt;
         }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "host/GremlinRun.h"
+
 namespace emu {
 
 // What the user asked of `tesselink`.
@@ -17,6 +19,7 @@ struct CommandLine {
     std::optional<std::filesystem::path> script;
     std::optional<std::filesystem::path> screenshot;
     std::optional<std::filesystem::path> log;
+    GremlinOptions gremlins;
     std::optional<std::filesystem::path> test_input;  // the desktop's test hook (see TestInput)
 };
 

@@ -9,6 +9,7 @@
 #include "frontend/DeviceFolder.h"
 #include "frontend/desktop/RunDesktop.h"
 #include "host/DeviceHost.h"
+#include "host/GremlinRun.h"
 #include "host/HeadlessRun.h"
 #include "resources/Resources.h"
 
@@ -37,6 +38,11 @@ int run_headless(const emu::CommandLine& line) {
 }
 
 int run(const emu::CommandLine& line) {
+    if (line.gremlins.requested) {
+        auto options = line.gremlins;
+        options.device = line.device;
+        return emu::run_gremlins(options, install_program, kProgramPath, std::cout, std::cerr);
+    }
     auto folder = device_folder(line);
     std::string error;
     if (line.reset_device && folder && !emu::reset_device_folder(*folder, error)) {

@@ -6,6 +6,7 @@
 #include <wingdi.h>
 
 #include "gdi/GdiApiSupport.h"
+#include "kernel/Device.h"
 
 using namespace emu;
 
@@ -27,7 +28,7 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
 BOOL WINAPI DeleteDC(HDC hdc) {
     Gdi* gdi = current_gdi();
     if (gdi && gdi->delete_memory_dc(hdc)) return TRUE;
-    SetLastError(ERROR_INVALID_HANDLE);
+    SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
     return FALSE;
 }
 

@@ -14,7 +14,7 @@ Gdi* current_gdi() {
 DeviceContext* dc_of(HDC handle) {
     Gdi* gdi = current_gdi();
     DeviceContext* dc = gdi ? gdi->dc(handle) : nullptr;
-    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
+    if (!dc) SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
     return dc;
 }
 

@@ -7,6 +7,7 @@
 #include <wingdi.h>
 
 #include "gdi/GdiApiSupport.h"
+#include "kernel/Device.h"
 
 using namespace emu;
 
@@ -39,7 +40,7 @@ int describe(GdiObject& object, int size, void* buffer) {
 GdiObject* object_of(HGDIOBJ handle) {
     Gdi* gdi = current_gdi();
     GdiObject* object = gdi ? gdi->objects.get(handle) : nullptr;
-    if (!object) SetLastError(ERROR_INVALID_HANDLE);
+    if (!object) SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
     return object;
 }
 
@@ -100,7 +101,7 @@ BOOL WINAPI DeleteObject(HGDIOBJ hObject) {
         case ObjectTable::Removal::Unknown: break;
     }
     if (gdi->icons.remove(hObject)) return TRUE;
-    SetLastError(ERROR_INVALID_HANDLE);
+    SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
     return FALSE;
 }
 

@@ -13,8 +13,9 @@ unsigned alpha_of(std::uint32_t argb) { return argb >> 24; }
 }  // namespace
 
 Icon::Icon(int width, int height, std::vector<std::uint32_t> argb)
-    : width_(width), height_(height), argb_(std::move(argb)), rgb_(argb_.size()) {
-    std::transform(argb_.begin(), argb_.end(), rgb_.begin(), [](std::uint32_t p) { return p & 0xFFFFFF; });
+    : width_(width), height_(height), argb_(std::move(argb)), premultiplied_(argb_.size()) {
+    std::transform(argb_.begin(), argb_.end(), premultiplied_.begin(),
+                   [](std::uint32_t p) { return scale(p & 0xFFFFFF, alpha_of(p)); });
     row_runs_.push_back(0);
     for (int y = 0; y < height_; ++y) {
         add_runs_of_row(y);
@@ -56,13 +57,13 @@ void Icon::draw_row(std::uint32_t* surface_row, LONG left, int y, int first, int
         const int start = std::max(run.start, first), end = std::min(run.start + run.length, last);
         if (start >= end) continue;
         if (run.opaque) {
-            std::copy(rgb_.begin() + row_start + start, rgb_.begin() + row_start + end, surface_row + (left + start));
+            std::copy(premultiplied_.begin() + row_start + start, premultiplied_.begin() + row_start + end,
+                      surface_row + (left + start));
             continue;
         }
         for (int x = start; x < end; ++x) {
-            const std::uint32_t pixel = argb_[row_start + x];
             std::uint32_t& target = surface_row[left + x];
-            target = blend(target, pixel & 0xFFFFFF, alpha_of(pixel));
+            target = premultiplied_[row_start + x] + scale(target, 255 - alpha_of(argb_[row_start + x]));
         }
     }
 }

@@ -8,7 +8,10 @@ namespace emu {
 
 // An icon image ready to draw with its transparency. Each row is kept as runs of opaque
 // pixels, copied as they are, and of partly transparent ones, blended; fully transparent
-// pixels are skipped. Immutable, so one image serves every handle loaded from it.
+// pixels are skipped. A partly transparent pixel is drawn as Win32 draws an icon with
+// alpha: its colour premultiplied by its alpha, each channel rounded, plus the background
+// scaled by the rest, each channel rounded again. Immutable, so one image serves every
+// handle loaded from it.
 class Icon {
 public:
     // `argb` holds width x height pixels 0xAARRGGBB, row-major, top row first.
@@ -33,7 +36,7 @@ private:
     int width_;
     int height_;
     std::vector<std::uint32_t> argb_;
-    std::vector<std::uint32_t> rgb_;
+    std::vector<std::uint32_t> premultiplied_;  // 0x00RRGGBB, the colour itself where opaque
     std::vector<Run> runs_;
     std::vector<std::size_t> row_runs_;  // runs of row y: [row_runs_[y], row_runs_[y + 1])
 };

@@ -78,7 +78,7 @@ BOOL WINAPI DrawIconEx(HDC hdc, int xLeft, int yTop, HICON hIcon, int cxWidth, i
 BOOL WINAPI DestroyIcon(HICON hIcon) {
     Gdi* gdi = current_gdi();
     if (gdi && gdi->icons.remove(hIcon)) return TRUE;
-    SetLastError(ERROR_INVALID_HANDLE);
+    SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
     return FALSE;
 }
 

@@ -16,15 +16,27 @@ constexpr std::uint32_t swap_red_blue(std::uint32_t value) {
 constexpr std::uint32_t pixel_of(COLORREF colour) { return swap_red_blue(colour & 0xFFFFFF); }
 constexpr COLORREF colorref_of(std::uint32_t pixel) { return swap_red_blue(pixel & 0xFFFFFF); }
 
+// Each 16-bit lane's x / 255, rounded to the nearest value: (x + 128 + ((x + 128) >> 8)) >> 8,
+// exact for the sums below. Red and blue share one multiplication in two 16-bit lanes.
+constexpr std::uint32_t kRedBlueLanes = 0x00FF00FF;
+constexpr std::uint32_t divide_lanes_by_255(std::uint32_t sum) {
+    return ((sum + 0x00800080) + (((sum + 0x00800080) >> 8) & kRedBlueLanes)) >> 8;
+}
+
 // Mixes `over` onto `under` with coverage 0 (all under) to 255 (all over), each channel
-// rounded to the nearest value. Red and blue share one multiplication in two 16-bit lanes,
-// and x / 255 is computed as (x + 128 + ((x + 128) >> 8)) >> 8, exact for these sums.
+// rounded to the nearest value.
 constexpr std::uint32_t blend(std::uint32_t under, std::uint32_t over, unsigned coverage) {
-    constexpr std::uint32_t kLanes = 0x00FF00FF;
     const unsigned rest = 255 - coverage;
-    const auto divide = [](std::uint32_t sum) { return ((sum + 0x00800080) + (((sum + 0x00800080) >> 8) & kLanes)) >> 8; };
-    const std::uint32_t red_blue = divide((over & kLanes) * coverage + (under & kLanes) * rest) & kLanes;
-    const std::uint32_t green = divide(((over >> 8) & 0xFF) * coverage + ((under >> 8) & 0xFF) * rest) & 0xFF;
+    const std::uint32_t red_blue =
+        divide_lanes_by_255((over & kRedBlueLanes) * coverage + (under & kRedBlueLanes) * rest) & kRedBlueLanes;
+    const std::uint32_t green = divide_lanes_by_255(((over >> 8) & 0xFF) * coverage + ((under >> 8) & 0xFF) * rest) & 0xFF;
+    return red_blue | (green << 8);
+}
+
+// Each channel of `pixel` times `amount` / 255 (0 to 255), rounded to the nearest value.
+constexpr std::uint32_t scale(std::uint32_t pixel, unsigned amount) {
+    const std::uint32_t red_blue = divide_lanes_by_255((pixel & kRedBlueLanes) * amount) & kRedBlueLanes;
+    const std::uint32_t green = divide_lanes_by_255(((pixel >> 8) & 0xFF) * amount) & 0xFF;
     return red_blue | (green << 8);
 }
 

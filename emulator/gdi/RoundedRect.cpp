@@ -3,23 +3,29 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 namespace emu {
 
 namespace {
 
-// The covered pixels of a rounded rectangle, row by row. Each corner is a quadrant of an
-// ellipse through the centres of the pixels of a w x h box; a row of the shape starts at
-// its first pixel inside that ellipse, and is mirrored on the right and at the bottom.
-// Sizes are 64-bit. The ellipse test is exact in 64-bit integers for corners up to
-// kIntegerCorner pixels, which covers any screen, and long double beyond.
+// The covered pixels of a rounded rectangle, row by row. Each corner is a quarter of an
+// ellipse through the centres of the pixels of a w x h box, its pixels measured in half
+// pixels from the box's centre: u across, v up, a = w - 1 and b = h - 1 the axes, and
+// e(u, v) = u²b² + v²a² - a²b² how far a pixel lies outside it (negative inside). A corner
+// row v reaches out to its farthest pixel u whose error summed with that of the pixel below
+// it is not positive, or summed with that of the pixel beside it towards the centre is
+// negative; it keeps at least the middle pixels, and the row next to the middle of a corner
+// of even height reaches the side. Rows are mirrored on the right and at the bottom.
+// Sizes are 64-bit. The tests are exact in 64-bit integers for corners up to kIntegerCorner
+// pixels, which covers any screen, and long double beyond.
 class RoundedShape {
 public:
     RoundedShape(RECT box, SIZE corner)
         : box_(box),
-          w_(std::clamp<long long>(corner.cx, 0, 0LL + box.right - box.left)),
-          h_(std::clamp<long long>(corner.cy, 0, 0LL + box.bottom - box.top)),
+          w_(std::min(std::llabs(corner.cx), 0LL + box.right - box.left)),
+          h_(std::min(std::llabs(corner.cy), 0LL + box.bottom - box.top)),
           integer_(w_ <= kIntegerCorner && h_ <= kIntegerCorner) {}
 
     const RECT& box() const { return box_; }
@@ -31,30 +37,48 @@ public:
     long long inset(LONG y) const {
         const long long row = std::min(0LL + y - box_.top, 0LL + box_.bottom - 1 - y);
         if (row >= corner_rows()) return 0;
-        return integer_ ? first_inside<double, long long>(row) : first_inside<long double, long double>(row);
+        const long long reach = integer_ ? farthest<long long>(row) : farthest<long double>(row);
+        return (w_ - 1 - reach) / 2;
     }
 
 private:
-    // Up to this, a² b² < 2^60 and every term of the test fits in 64 bits.
+    // Up to this, a² b² < 2^60 and the tests' sums, at most 4 a² b², fit in 64 bits.
     static constexpr long long kIntegerCorner = 1 << 15;
     static_assert(kIntegerCorner * kIntegerCorner <= (LLONG_MAX / 4) / (kIntegerCorner * kIntegerCorner));
 
-    // The first column of a corner row inside the ellipse (w / 2 when none), estimated by a
-    // square root and settled by the exact test.
-    template <class Real, class Exact>
-    long long first_inside(long long row) const {
-        const Real a = w_ - 1, b = h_ - 1, dy = 2 * row - b;
-        auto column = static_cast<long long>(std::ceil((a - a * std::sqrt(b * b - dy * dy) / b) / 2));
-        column = std::clamp(column, 0LL, w_ / 2);
-        while (column > 0 && inside<Exact>(column - 1, row)) --column;
-        while (column < w_ / 2 && !inside<Exact>(column, row)) ++column;
-        return column;
+    // The farthest u of a corner row, estimated by square roots and settled by the tests.
+    template <class Number>
+    long long farthest(long long row) const {
+        const Number a = w_ - 1, b = h_ - 1, v = b - 2 * row;
+        if (v == 1) return w_ - 1;
+        const auto estimate = [&](long double squared, long double offset) {
+            return static_cast<long long>(std::sqrt(std::max(squared, 0.0L)) + offset);
+        };
+        const long double ratio = static_cast<long double>(v) / b, below_ratio = static_cast<long double>(v - 2) / b;
+        const long double aa = static_cast<long double>(a) * a;
+        const auto below = [&](long long u) {
+            const Number n = u;
+            return 2 * n * n * b * b + (v * v + (v - 2) * (v - 2)) * a * a - 2 * a * a * b * b <= 0;
+        };
+        const auto beside = [&](long long u) {
+            const Number n = u;
+            return (n * n + (n - 2) * (n - 2)) * b * b + 2 * v * v * a * a - 2 * a * a * b * b < 0;
+        };
+        return std::max(
+            settle(below, estimate(aa * (1 - (ratio * ratio + below_ratio * below_ratio) / 2), 0)),
+            settle(beside, estimate(aa * (1 - ratio * ratio) - 1, 1)));
     }
 
-    template <class Exact>
-    bool inside(long long column, long long row) const {
-        const Exact a = w_ - 1, b = h_ - 1, dx = 2 * column - a, dy = 2 * row - b;
-        return dx * dx * b * b + dy * dy * a * a <= a * a * b * b;
+    // The largest u of the corner's columns (those of a's parity, from a's parity to a) that
+    // passes `test`, starting from an estimate; the first column when none does.
+    template <class Test>
+    long long settle(const Test& test, long long u) const {
+        const long long a = w_ - 1, first = a % 2;
+        u = std::clamp(u, first, a);
+        u -= (u - first) % 2;
+        while (u + 2 <= a && test(u + 2)) u += 2;
+        while (u > first && !test(u)) u -= 2;
+        return u;
     }
 
     RECT box_;

@@ -199,10 +199,14 @@ std::optional<Script> Script::parse(std::istream& in, const std::string& name, s
     return script;
 }
 
+std::string Script::perform(DeviceHost& host, const ScriptAction& action) {
+    return verbs().at(action.verb).run(host, action.args);
+}
+
 bool Script::run(DeviceHost& host, std::string& error) const {
     for (const auto& action : actions_) {
         if (stop_requested()) return true;
-        auto problem = verbs().at(action.verb).run(host, action.args);
+        auto problem = perform(host, action);
         if (!problem.empty()) {
             error = name_ + ":" + std::to_string(action.line) + ": " + problem;
             return false;

@@ -28,6 +28,8 @@ public:
     // set when an action fails (for instance a screenshot that cannot be written). A stop
     // request (see StopSignals) ends the run early, between actions or during a wait.
     bool run(DeviceHost& host, std::string& error) const;
+    // Runs one action, waiting until the device is idle; "" on success, else what failed.
+    static std::string perform(DeviceHost& host, const ScriptAction& action);
 
 private:
     std::string name_;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "kernel/KernelObjects.h"
 #include "kernel/Module.h"
 #include "kernel/Scheduler.h"
+#include "kernel/SameName.h"
 
 namespace emu {
 
@@ -48,6 +50,9 @@ public:
     EventLog log;
     Scheduler scheduler;
     KernelObjects objects;
+    // API calls refused because a handle named no live object of its kind (stale,
+    // foreign or garbage): a program that gets any has a fault worth finding.
+    std::uint64_t refused_handles = 0;
     const std::filesystem::path image_root;
 
     std::shared_ptr<Gdi> gdi;
@@ -99,7 +104,8 @@ private:
     Device* previous_;
 };
 
-// Case-insensitive comparison of device names and paths.
-bool same_name(std::wstring_view a, std::wstring_view b);
+// Counts a refusal of a handle on the calling thread's device and answers `error`
+// (ERROR_INVALID_HANDLE or ERROR_INVALID_WINDOW_HANDLE), for the API to return or set.
+DWORD refuse_handle(DWORD error);
 
 }  // namespace emu

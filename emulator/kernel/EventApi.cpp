@@ -36,7 +36,7 @@ HANDLE WINAPI CreateEventW(LPSECURITY_ATTRIBUTES, BOOL manual_reset, BOOL initia
 BOOL WINAPI SetEvent(HANDLE handle) {
     auto event = event_of(handle);
     if (!event) {
-        SetLastError(ERROR_INVALID_HANDLE);
+        SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
         return FALSE;
     }
     event->signalled = true;
@@ -47,7 +47,7 @@ BOOL WINAPI SetEvent(HANDLE handle) {
 BOOL WINAPI ResetEvent(HANDLE handle) {
     auto event = event_of(handle);
     if (!event) {
-        SetLastError(ERROR_INVALID_HANDLE);
+        SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
         return FALSE;
     }
     event->signalled = false;

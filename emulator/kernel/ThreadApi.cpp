@@ -82,7 +82,7 @@ HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, DWORD, LPTHREAD_START_ROUTINE 
 BOOL WINAPI TerminateThread(HANDLE handle, DWORD exit_code) {
     auto object = kernel_object(handle);
     if (!object || object->kind != KernelObject::Kind::Thread) {
-        SetLastError(ERROR_INVALID_HANDLE);
+        SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
         return FALSE;
     }
     object->thread->device.scheduler.stop(*object->thread, exit_code);
@@ -97,7 +97,7 @@ void WINAPI ExitThread(DWORD exit_code) {
 BOOL WINAPI GetExitCodeThread(HANDLE handle, LPDWORD exit_code) {
     auto object = kernel_object(handle);
     if (!object || object->kind != KernelObject::Kind::Thread || !exit_code) {
-        SetLastError(ERROR_INVALID_HANDLE);
+        SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
         return FALSE;
     }
     *exit_code = object->thread->state == DeviceThread::State::Finished ? object->thread->exit_code : STILL_ACTIVE;
@@ -108,7 +108,7 @@ DWORD WINAPI WaitForSingleObject(HANDLE handle, DWORD milliseconds) {
     auto device = current_device();
     auto object = kernel_object(handle);
     if (!device || !object) {
-        SetLastError(ERROR_INVALID_HANDLE);
+        SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
         return WAIT_FAILED;
     }
     std::optional<std::uint64_t> deadline;
@@ -127,7 +127,7 @@ BOOL WINAPI CloseHandle(HANDLE handle) {
     if (device->objects.handles.remove(handle)) return TRUE;
     for (auto& close : device->objects.close_handlers)
         if (close(handle)) return TRUE;
-    SetLastError(ERROR_INVALID_HANDLE);
+    SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
     return FALSE;
 }
 

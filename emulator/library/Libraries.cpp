@@ -36,7 +36,7 @@ DWORD Libraries::load(std::wstring_view name, HMODULE& module) {
 DWORD Libraries::find_export(HMODULE module, std::wstring_view name, FARPROC& function) const {
     function = nullptr;
     const Library* library = loaded_library(module);
-    if (!library) return ERROR_INVALID_HANDLE;
+    if (!library) return refuse_handle(ERROR_INVALID_HANDLE);
     for (const auto& entry : library->definition.exports)
         if (entry.name == name) function = entry.function;
     return function ? ERROR_SUCCESS : ERROR_PROC_NOT_FOUND;
@@ -44,7 +44,7 @@ DWORD Libraries::find_export(HMODULE module, std::wstring_view name, FARPROC& fu
 
 DWORD Libraries::free(HMODULE module) {
     Library* library = loaded_library(module);
-    if (!library) return ERROR_INVALID_HANDLE;
+    if (!library) return refuse_handle(ERROR_INVALID_HANDLE);
     --library->loads;
     return ERROR_SUCCESS;
 }

@@ -45,7 +45,7 @@ FARPROC WINAPI GetProcAddressW(HMODULE hModule, LPCWSTR lpProcName) {
 
 BOOL WINAPI FreeLibrary(HMODULE hLibModule) {
     auto libraries = device_libraries();
-    return succeeded(libraries ? libraries->free(hLibModule) : ERROR_INVALID_HANDLE);
+    return succeeded(libraries ? libraries->free(hLibModule) : refuse_handle(ERROR_INVALID_HANDLE));
 }
 
 }  // extern "C"

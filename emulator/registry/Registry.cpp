@@ -82,7 +82,7 @@ HKEY Registry::hand_out(std::shared_ptr<RegistryKey> key) {
 
 LONG Registry::create_key(HKEY parent, std::wstring_view sub_key, HKEY* result, DWORD* disposition) {
     auto key = resolve(parent);
-    if (!key) return ERROR_INVALID_HANDLE;
+    if (!key) return refuse_handle(ERROR_INVALID_HANDLE);
     if (!result) return ERROR_INVALID_PARAMETER;
     auto names = split_key_path(sub_key);
     if (names.empty() != sub_key.empty()) return ERROR_INVALID_PARAMETER;
@@ -101,7 +101,7 @@ LONG Registry::create_key(HKEY parent, std::wstring_view sub_key, HKEY* result, 
 
 LONG Registry::open_key(HKEY parent, std::wstring_view sub_key, HKEY* result) {
     auto key = resolve(parent);
-    if (!key) return ERROR_INVALID_HANDLE;
+    if (!key) return refuse_handle(ERROR_INVALID_HANDLE);
     if (!result) return ERROR_INVALID_PARAMETER;
     auto names = split_key_path(sub_key);
     if (names.empty() != sub_key.empty()) return ERROR_INVALID_PARAMETER;
@@ -116,12 +116,12 @@ LONG Registry::open_key(HKEY parent, std::wstring_view sub_key, HKEY* result) {
 LONG Registry::close_key(HKEY handle) {
     for (std::size_t i = 0; i < kRootKeyCount; ++i)
         if (handle == predefined_key(i)) return ERROR_SUCCESS;
-    return handles_.remove(handle) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+    return handles_.remove(handle) ? ERROR_SUCCESS : refuse_handle(ERROR_INVALID_HANDLE);
 }
 
 LONG Registry::delete_key(HKEY parent, std::wstring_view sub_key) {
     auto key = resolve(parent);
-    if (!key) return ERROR_INVALID_HANDLE;
+    if (!key) return refuse_handle(ERROR_INVALID_HANDLE);
     auto names = split_key_path(sub_key);
     if (names.empty()) return ERROR_INVALID_PARAMETER;
     for (std::size_t i = 0; key && i + 1 < names.size(); ++i) key = key->shared_child(names[i]);
@@ -131,7 +131,7 @@ LONG Registry::delete_key(HKEY parent, std::wstring_view sub_key) {
 
 LONG Registry::query_value(HKEY handle, std::wstring_view name, DWORD* type, BYTE* data, DWORD* size) const {
     auto key = resolve(handle);
-    if (!key) return ERROR_INVALID_HANDLE;
+    if (!key) return refuse_handle(ERROR_INVALID_HANDLE);
     auto value = key->value(name);
     if (!value) return ERROR_FILE_NOT_FOUND;
     if (type) *type = value->type;
@@ -147,7 +147,7 @@ LONG Registry::query_value(HKEY handle, std::wstring_view name, DWORD* type, BYT
 
 LONG Registry::set_value(HKEY handle, std::wstring_view name, DWORD type, const BYTE* data, DWORD size) {
     auto key = resolve(handle);
-    if (!key) return ERROR_INVALID_HANDLE;
+    if (!key) return refuse_handle(ERROR_INVALID_HANDLE);
     if (!valid_registry_name(name) || (!data && size)) return ERROR_INVALID_PARAMETER;
     RegistryValue value{std::wstring(name), type, stored_data(type, data, size)};
     log_set(*key, value);
@@ -157,7 +157,7 @@ LONG Registry::set_value(HKEY handle, std::wstring_view name, DWORD type, const 
 
 LONG Registry::delete_value(HKEY handle, std::wstring_view name) {
     auto key = resolve(handle);
-    if (!key) return ERROR_INVALID_HANDLE;
+    if (!key) return refuse_handle(ERROR_INVALID_HANDLE);
     return key->remove_value(name) ? save() : ERROR_FILE_NOT_FOUND;
 }
 

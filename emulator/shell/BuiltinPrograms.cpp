@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string>
 
-#include "kernel/Device.h"
+#include "kernel/SameName.h"
 
 namespace emu {
 

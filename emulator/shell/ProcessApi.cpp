@@ -47,7 +47,7 @@ extern "C" BOOL WINAPI GetExitCodeProcess(HANDLE hProcess, LPDWORD lpExitCode) {
     Device* device = current_device();
     auto object = device ? device->objects.handles.get(hProcess) : nullptr;
     if (!object || object->kind != KernelObject::Kind::Process || !lpExitCode) {
-        SetLastError(ERROR_INVALID_HANDLE);
+        SetLastError(refuse_handle(ERROR_INVALID_HANDLE));
         return FALSE;
     }
     *lpExitCode = object->process->ended ? static_cast<DWORD>(object->process->exit_code) : STILL_ACTIVE;

@@ -16,7 +16,7 @@ inline WindowManager* window_manager() {
 inline Window* window_of(HWND handle) {
     auto manager = window_manager();
     auto window = manager ? manager->window(handle) : nullptr;
-    if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    if (!window) SetLastError(refuse_handle(ERROR_INVALID_WINDOW_HANDLE));
     return window;
 }
 

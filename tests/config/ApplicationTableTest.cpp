@@ -43,9 +43,16 @@ protected:
     int Flag(int index) {
         return device.host().inspect([&](emu::Device&) { return items[index].selected; });
     }
-    // A repaint shows what the rows show now.
+    // A repaint shows what the rows show now: one of part of the rows, as when a pop-up over
+    // them goes away, and one of the whole table.
     void ExpectRepaintShowsTheSame() {
         const auto shown = Rows();
+        OnUiThread([this] {
+            const RECT part = {0, 50, 100, 126};
+            InvalidateRect(window, &part, TRUE);
+            UpdateWindow(window);
+        });
+        EXPECT_EQ(Rows(), shown);
         Repaint(window);
         EXPECT_EQ(Rows(), shown);
     }

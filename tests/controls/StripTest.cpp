@@ -103,6 +103,12 @@ TEST_F(Strip, TheIconUnderThePenWhereItLeavesTheStripIsLaunched) {
     Move(CellMiddle(7));
     EXPECT_EQ(CellColour(4), kPressedColour);
     Up(CellMiddle(7));
+
+    Down(POINT{CellMiddle(1).x, kStripTop - 3});  // put down beside the strip, slid over it and away
+    Move(CellMiddle(1));
+    Move(POINT{CellMiddle(1).x, kStripTop - 10});
+    Up(POINT{CellMiddle(1).x, kStripTop - 10});
+    EXPECT_EQ(CellColour(1), kPanelColour);
     EXPECT_EQ(Timeline(), (Lines{Opened(3), kHidden, Opened(4), kHidden}));
 }
 
@@ -155,6 +161,12 @@ TEST_F(Strip, TheCursorCrossesPagesTheStartKeyLaunchesItsItemAndPagingAwayDropsI
     Repeat(&ApplicationStrip::CursorRight, 2);
     Repeat(&ApplicationStrip::LaunchCursorItem);
     EXPECT_EQ(CellColour(2), kCursorColour);  // the cursor stays
+    Down(CellMiddle(2));                      // a press leaving the cursor's cell gives it back its colour
+    Move(CellMiddle(3));
+    EXPECT_EQ(CellColour(2), kCursorColour);
+    Move(POINT{CellMiddle(3).x, kStripTop + 20});
+    Up(POINT{CellMiddle(3).x, kStripTop + 20});
+    EXPECT_EQ(CellColour(3), kPanelColour);
     Tap(CellMiddle(4));
     Repeat(&ApplicationStrip::LaunchCursorItem);
     EXPECT_EQ(Timeline(), (Lines{Opened(2), kHidden, Opened(4), kHidden, Opened(2), kHidden}));

@@ -55,18 +55,18 @@ TEST_F(DrawingHelpers, EachShapeDrawsItsPixels) {
          {"gggg....gggg", "gg...gg...gg", "g..gggggg..g", "g.gggggggg.g", "..gggggggg..", ".gggggggggg.",
           ".gggggggggg.", "..gggggggg..", "g.gggggggg.g", "g..gggggg..g", "gg....g...gg", "gggg....gggg"}},
         {"panel", [](HDC dc) { DrawPanel(dc, 0, 0, 14, 14, kFill); },
-         {"gggg......gggg", "gg...####...gg", "g..##bbbb##..g", "g.#bbbbbbbb#.g", "..#bbbbbbbb#..",
-          ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.", "..#bbbbbbbb#..",
-          "g.#bbbbbbbb#.g", "g..##bbbb##..g", "gg...####...gg", "gggg......gggg"}},
+         {"gggg......gggg", "gg..######..gg", "g.##bbbbbb##.g", "g.#bbbbbbbb#.g", ".#bbbbbbbbbb#.",
+          ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.",
+          "g.#bbbbbbbb#.g", "g.##bbbbbb##.g", "gg..######..gg", "gggg......gggg"}},
         {"cornerless frame", [](HDC dc) { DrawCornerlessFrame(dc, 0, 0, 4, 3, RGB(0, 0, 0)); }, {"g##g", "#gg#", "g##g"}},
-        {"soft rectangle, filled to its edges in its colour, under a white pen",
+        {"soft rectangle, filled to its edges in its colour, its corners the white pen's",
          [](HDC dc) {
              HPEN white = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
              HGDIOBJ previous = SelectObject(dc, white);
              FillSoftRect(dc, 0, 0, 5, 4, kFill);
              DeleteObject(SelectObject(dc, previous));
          },
-         {"gbbbg", "bbbbb", "bbbbb", "gbbbg"}},
+         {".bbb.", "bbbbb", "bbbbb", ".bbb."}},
     };
     for (const auto& shape : shapes) {
         SCOPED_TRACE(shape.name);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "frontend/CommandLine.h"
 #include "frontend/DeviceFolder.h"
@@ -28,6 +29,14 @@ TEST(CommandLine, OptionsAndFlagsAreKeptAndBadOnesRefused) {
     EXPECT_EQ(line->log, fs::path("l.jsonl"));
     EXPECT_TRUE(line->headless);
     EXPECT_EQ(line->test_input, fs::path("/tmp/in put"));
+
+    EXPECT_FALSE(line->gremlins.requested);
+    line = emu::parse_command_line({"--gremlins", "5", "--seed", "42", "--events", "2000"}, error);
+    ASSERT_TRUE(line);
+    EXPECT_TRUE(line->gremlins.requested);
+    EXPECT_EQ(std::tuple(line->gremlins.count, line->gremlins.seed, line->gremlins.events), std::tuple(5, 42u, 2000));
+    for (auto [option, value] : {std::pair{"--gremlins", "0"}, {"--events", "-3"}, {"--seed", "x"}})
+        EXPECT_FALSE(emu::parse_command_line({option, value}, error)) << option << " " << value;
 
     for (auto zoom : {"0", "5", "2x", "", "-1"}) EXPECT_FALSE(emu::parse_command_line({"--zoom", zoom}, error)) << zoom;
     for (auto [option, message] : {std::pair{"--device", "--device needs a value"}, {"--fast", "unknown option --fast"}}) {

@@ -54,15 +54,17 @@ protected:
 
 }  // namespace
 
-TEST_F(SettingsMenuTest, TheDividerEntriesAndSoftCorneredHighlightSitInTheirColumns) {
+TEST_F(SettingsMenuTest, TheDividerEntriesAndHighlightSitInTheirColumns) {
     for (auto [y, colour] : {std::pair{4, kMenuColour}, {5, kDividerColour}, {166, kDividerColour}, {167, kMenuColour}})
         EXPECT_EQ(Pixel(96, y), colour) << y;              // a polyline leaves out its end point
     ExpectEntry(0, 126, L"Buttons", kBlack, kMenuColour);  // icon at (7, 6), label at (31, 7)
     ExpectEntry(16, 123, L"Network", kBlack, kMenuColour);  // icon at (101, 150), label at (125, 151)
 
     Down(Centre(9).x, Centre(9).y);
-    for (POINT p : {POINT{98, 5}, POINT{187, 22}, POINT{188, 10}, POINT{104, 23}})  // the corners stay soft
-        EXPECT_EQ(Pixel(p.x, p.y), kMenuColour);
+    // A 2 x 2 RoundRect cuts no corners: the highlight's corner pixels keep the DC's black pen,
+    // and the menu's colour stays around the highlight.
+    for (POINT p : {POINT{98, 5}, POINT{187, 22}}) EXPECT_EQ(Pixel(p.x, p.y), kBlack);
+    for (POINT p : {POINT{188, 10}, POINT{104, 23}}) EXPECT_EQ(Pixel(p.x, p.y), kMenuColour);
     for (POINT p : {POINT{99, 5}, POINT{98, 6}, POINT{186, 22}}) EXPECT_EQ(Pixel(p.x, p.y), kMenuHighlightColour);
     ExpectEntry(9, 127, L"Clock", kWhiteColour, kMenuHighlightColour);
 }
@@ -88,7 +90,7 @@ TEST_F(SettingsMenuTest, OnlyPointsInsideTheMarginsReachAnEntry) {
     }
 }
 
-TEST_F(SettingsMenuTest, DraggingMovesTheHighlightReleasingChoosesItAndARepaintDrawsItPlainAndRaisesTheMenu) {
+TEST_F(SettingsMenuTest, DraggingMovesTheHighlightReleasingChoosesItAndARepaintKeepsItAndRaisesTheMenu) {
     Down(Centre(0).x, Centre(0).y);
     Move(Centre(1).x, Centre(1).y);
     EXPECT_EQ(Highlighted(), 1);
@@ -103,6 +105,11 @@ TEST_F(SettingsMenuTest, DraggingMovesTheHighlightReleasingChoosesItAndARepaintD
     Down(Centre(4).x, Centre(4).y);
     Up(2, Centre(4).y);  // outside
     EXPECT_EQ(Commands(), Sent{4028});
+    Down(-10, Centre(2).y);  // put down beside the menu, slid over it and away
+    Move(Centre(2).x, Centre(2).y);
+    Move(-10, Centre(2).y);
+    Up(-10, Centre(2).y);
+    EXPECT_EQ(Highlighted(), 4);
 
     OnUiThread([this] {
         WNDCLASS wc = {};
@@ -117,7 +124,7 @@ TEST_F(SettingsMenuTest, DraggingMovesTheHighlightReleasingChoosesItAndARepaintD
     ASSERT_EQ(WindowAt(kLeft + 120, kTop + 120), L"Cover");
     Repaint(menu->Window());
     EXPECT_EQ(Highlighted(), 4);
-    EXPECT_EQ(CellBackground(4), kMenuColour);
+    EXPECT_EQ(CellBackground(4), kMenuHighlightColour);
     EXPECT_EQ(WindowAt(kLeft + 120, kTop + 120), L"Settings Menu");
     EXPECT_EQ(Pixel(96, 120), kDividerColour);
 }

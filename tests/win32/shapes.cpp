@@ -1,7 +1,8 @@
 // GDI pixel rules, drawn into a memory DC: FillRect, Rectangle and RoundRect leave out the
 // right and bottom edges; Rectangle outlines with the pen and fills the inside with the
 // brush, and without a pen is a pixel smaller; a Polyline or LineTo leaves out its last
-// point; SetPixel/GetPixel; BitBlt between memory DCs, within one, and to and from a window.
+// point; RoundRect's corner rows; SetPixel/GetPixel; BitBlt between memory DCs, within one,
+// and to and from a window.
 #include "PaintedWindows.h"
 
 namespace {
@@ -62,6 +63,32 @@ void Rectangles() {
         {"RoundRect outlines at bottom-1", 15, 34, kBlack},
         {"RoundRect leaves out the right edge", 25, 25, kWhite},
         {"RoundRect fills inside with the brush", 15, 25, kRed},
+    });
+}
+
+// How far each corner row of RoundRect reaches: a 9 x 9 corner leaves out 3, 1, 1 and then
+// no pixels of its rows, a 2 x 2 corner none, and corners larger than a 2 x 2 box cut nothing.
+void RoundedCorners() {
+    Canvas canvas(40, 40);
+    Tools tools(canvas.dc);
+    RoundRect(canvas.dc, 2, 2, 26, 26, 9, 9);
+    RoundRect(canvas.dc, 30, 2, 36, 8, 2, 2);
+    RoundRect(canvas.dc, 30, 20, 32, 22, 9, 9);
+    painted::CheckPixels(canvas, {
+        {"a 9 x 9 corner leaves out three pixels of its first row", 4, 2, kWhite},
+        {"... and outlines the fourth", 5, 2, kBlack},
+        {"... leaves out one of its second row", 2, 3, kWhite},
+        {"... and outlines the next two", 4, 3, kBlack},
+        {"... leaves out one of its third row", 2, 4, kWhite},
+        {"... outlines the next", 3, 4, kBlack},
+        {"... and fills after it", 4, 4, kRed},
+        {"... and none of its fourth", 2, 5, kBlack},
+        {"the bottom-right corner mirrors it", 23, 25, kWhite},
+        {"... and outlines its fourth pixel from the side", 22, 25, kBlack},
+        {"a 2 x 2 corner cuts nothing", 30, 2, kBlack},
+        {"... at the bottom right either", 35, 7, kBlack},
+        {"a 2 x 2 box under a 9 x 9 corner is outlined whole", 30, 20, kBlack},
+        {"... to its last pixel", 31, 21, kBlack},
     });
 }
 
@@ -134,6 +161,7 @@ void Blits(HINSTANCE instance) {
 
 int RunChecks(HINSTANCE instance, LPWSTR) {
     Rectangles();
+    RoundedCorners();
     LinesAndPixels();
     Blits(instance);
     return check::Finish();

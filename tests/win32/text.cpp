@@ -3,7 +3,8 @@
 // ETO_CLIPPED keeps the text inside it, a spacing array places the characters;
 // GetTextExtentPoint32 adds up the characters' widths; on Windows CE text is drawn in the
 // text colour only. The fonts differ between platforms, so the checks hold for any font.
-// DrawIconEx draws an icon of the program's resources at its own size with its transparency.
+// DrawIconEx draws an icon at its own size with its transparency, blending partly transparent
+// pixels as premultiplied colours.
 #include "PaintedWindows.h"
 
 namespace {
@@ -99,6 +100,19 @@ void Icons(HINSTANCE instance) {
         {"... to its last column", 15, 9, RGB(92, 104, 124)},
         {"... and no further", 16, 9, kWhite},
         {"... leaving its transparent corner", 2, 2, kWhite},
+    });
+    DestroyIcon(icon);
+
+    // Over grey, a pixel of alpha 1 adds its colour premultiplied, which rounds to nothing, to
+    // the grey scaled by 254/255, a step darker; mixed in one rounding the grey would stay.
+    const COLORREF kGrey = RGB(128, 128, 128);
+    painted::Canvas grey(2, 1);
+    painted::Fill(grey.dc, RECT{0, 0, 2, 1}, kGrey);
+    icon = static_cast<HICON>(LoadImage(instance, MAKEINTRESOURCE(105), IMAGE_ICON, 0, 0, 0));
+    DrawIconEx(grey.dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
+    painted::CheckPixels(grey, {
+        {"an icon's colour and the background each rounded", 0, 0, RGB(127, 127, 127)},
+        {"half of red over grey", 1, 0, RGB(192, 64, 64)},
     });
     DestroyIcon(icon);
 }
