@@ -27,8 +27,8 @@ TEST_F(RegistryTest, KeysAndTheirHandles) {
     EXPECT_EQ(device.registry->open_handles(), 0u);
 }
 
-// Text gains the terminator it lacks; a value name of two lines is refused; every write is
-// logged with its data spelt out.
+// Text gains the terminator it lacks; a buffer too small is left alone; a value name of two
+// lines is refused; every write is logged with its data spelt out.
 TEST_F(RegistryTest, TextGainsItsTerminatorAndEveryWriteIsLogged) {
     HKEY key = create(HKEY_CURRENT_USER, L"Software\\Amberlow\\TSL");
     const WCHAR unterminated[] = {L'a', L'b'};
@@ -45,6 +45,10 @@ TEST_F(RegistryTest, TextGainsItsTerminatorAndEveryWriteIsLogged) {
     ASSERT_EQ(RegQueryValueEx(key, nullptr, nullptr, nullptr, nullptr, &size), ERROR_SUCCESS);
     EXPECT_EQ(size, 3 * sizeof(WCHAR));
     EXPECT_EQ(read_text(key, L""), L"ab");
+    WCHAR small[2] = {L'x', L'x'};
+    size = sizeof small;
+    EXPECT_EQ(RegQueryValueEx(key, L"", nullptr, nullptr, reinterpret_cast<BYTE*>(small), &size), ERROR_MORE_DATA);
+    EXPECT_EQ(small[0], L'x') << "a buffer too small is left alone";
     RegCloseKey(key);
 
     std::vector<std::string> logged;
