@@ -59,14 +59,14 @@ TEST_F(DrawingHelpers, EachShapeDrawsItsPixels) {
           ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.", ".#bbbbbbbbbb#.",
           "g.#bbbbbbbb#.g", "g.##bbbbbb##.g", "gg..######..gg", "gggg......gggg"}},
         {"cornerless frame", [](HDC dc) { DrawCornerlessFrame(dc, 0, 0, 4, 3, RGB(0, 0, 0)); }, {"g##g", "#gg#", "g##g"}},
-        {"soft rectangle, filled to its edges in its colour, its corners the white pen's",
+        {"soft rectangle, filled to its edges in its colour, its corners left out",
          [](HDC dc) {
              HPEN white = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
              HGDIOBJ previous = SelectObject(dc, white);
              FillSoftRect(dc, 0, 0, 5, 4, kFill);
              DeleteObject(SelectObject(dc, previous));
          },
-         {".bbb.", "bbbbb", "bbbbb", ".bbb."}},
+         {"gbbbg", "bbbbb", "bbbbb", "gbbbg"}},
     };
     for (const auto& shape : shapes) {
         SCOPED_TRACE(shape.name);
