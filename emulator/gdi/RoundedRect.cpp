@@ -18,6 +18,8 @@ namespace {
 // it is not positive, or summed with that of the pixel beside it towards the centre is
 // negative; it keeps at least the middle pixels, and the row next to the middle of a corner
 // of even height reaches the side. Rows are mirrored on the right and at the bottom.
+// Corners asked for as 2 x 2 are the exception: Windows CE leaves out their one corner pixel,
+// where desktop GDI outlines it; the platform's soft-cornered rectangles are drawn with them.
 // Sizes are 64-bit. The tests are exact in 64-bit integers for corners up to kIntegerCorner
 // pixels, which covers any screen, and long double beyond.
 class RoundedShape {
@@ -26,7 +28,8 @@ public:
         : box_(box),
           w_(std::min(std::llabs(corner.cx), 0LL + box.right - box.left)),
           h_(std::min(std::llabs(corner.cy), 0LL + box.bottom - box.top)),
-          integer_(w_ <= kIntegerCorner && h_ <= kIntegerCorner) {}
+          integer_(w_ <= kIntegerCorner && h_ <= kIntegerCorner),
+          corner_pixel_only_(std::llabs(corner.cx) == 2 && std::llabs(corner.cy) == 2) {}
 
     const RECT& box() const { return box_; }
 
@@ -37,6 +40,7 @@ public:
     long long inset(LONG y) const {
         const long long row = std::min(0LL + y - box_.top, 0LL + box_.bottom - 1 - y);
         if (row >= corner_rows()) return 0;
+        if (corner_pixel_only_) return 1;
         const long long reach = integer_ ? farthest<long long>(row) : farthest<long double>(row);
         return (w_ - 1 - reach) / 2;
     }
@@ -84,6 +88,7 @@ private:
     RECT box_;
     long long w_, h_;
     bool integer_;
+    bool corner_pixel_only_;
 };
 
 RECT normalised(RECT box) {

@@ -14,16 +14,13 @@ TEST(DeviceSettings, ReadsEveryKeyInDecimalOrHexAndTheUnknownWords) {
                                       "language=0x0411",
                                       settings, error))
         << error;
-    EXPECT_EQ(settings.ac_line, AcLine::Offline);
-    EXPECT_EQ(settings.battery_percent, 80);
-    EXPECT_EQ(settings.memory_load, 40u);
-    EXPECT_EQ(settings.store_size, 16000000u);
-    EXPECT_EQ(settings.store_free, 5000000u);
-    EXPECT_EQ(settings.oem_info, L"Compaq iPAQ H3600 \u00E9");
-    EXPECT_EQ(settings.language, 0x0411);
+    EXPECT_EQ(std::tie(settings.ac_line, settings.battery_percent, settings.memory_load, settings.store_size,
+                       settings.store_free, settings.oem_info, settings.language),
+              std::make_tuple(AcLine::Offline, 80, 40u, 16000000u, 5000000u, std::wstring(L"Compaq iPAQ H3600 \u00E9"),
+                              0x0411));
     ASSERT_TRUE(parse_device_settings("ac=unknown\nbattery=unknown\n", settings, error)) << error;
-    EXPECT_EQ(settings.ac_line, AcLine::Unknown);
-    EXPECT_EQ(settings.battery_percent, BATTERY_PERCENTAGE_UNKNOWN);
+    EXPECT_EQ(std::tie(settings.ac_line, settings.battery_percent),
+              std::make_tuple(AcLine::Unknown, BATTERY_PERCENTAGE_UNKNOWN));
     EXPECT_TRUE(load_device_settings(test::TempDir().path(), settings, error)) << "a missing file keeps the defaults";
     // What the desktop's panel saves reads back the same, every field of it.
     settings.memory_load = 7;

@@ -37,10 +37,9 @@ TEST_F(StatusApi, ReportsTheImageSettingsAndTheHostsChanges) {
     EXPECT_TRUE(device.status->settings_error().empty());
     EXPECT_EQ(power().ACLineStatus, AC_LINE_OFFLINE);
     EXPECT_EQ(power().BatteryLifePercent, 80);
-    EXPECT_FALSE(device.status->set_battery(101));
-    EXPECT_FALSE(device.status->set_battery(-1));
-    EXPECT_FALSE(device.status->set_memory_load(101));
-    EXPECT_FALSE(device.status->set_store(100, 101));
+    for (bool accepted : {device.status->set_battery(101), device.status->set_battery(-1),
+                          device.status->set_memory_load(101), device.status->set_store(100, 101)})
+        EXPECT_FALSE(accepted);
     EXPECT_EQ(power().BatteryLifePercent, 80);
     EXPECT_TRUE(device.log.events("device-status").empty());
     for (bool changed : {false, true}) {
@@ -51,8 +50,8 @@ TEST_F(StatusApi, ReportsTheImageSettingsAndTheHostsChanges) {
         EXPECT_EQ(memory.dwTotalPhys - memory.dwAvailPhys, std::uint64_t{memory.dwTotalPhys} * memory.dwMemoryLoad / 100);
         STORE_INFORMATION store;
         ASSERT_TRUE(GetStoreInformation(&store));
-        EXPECT_EQ(store.dwStoreSize, changed ? 1000u : 16000000u);
-        EXPECT_EQ(store.dwFreeSize, changed ? 250u : 5000000u);
+        EXPECT_EQ(std::tie(store.dwStoreSize, store.dwFreeSize),
+                  changed ? std::make_tuple(1000u, 250u) : std::make_tuple(16000000u, 5000000u));
         EXPECT_EQ(GetSystemDefaultLangID(), changed ? 0x0411 : 0x0407);
         EXPECT_EQ(GetUserDefaultLangID(), GetSystemDefaultLangID());
         EXPECT_TRUE(device.status->set_memory_load(75));

@@ -19,22 +19,16 @@ TEST_F(FilesTest, SearchesListByNameWithoutRegardToCaseAndFindNothingWithAnError
     EXPECT_EQ(device.files->open_searches(), 0u);
 }
 
-TEST_F(FilesTest, SearchesFillTheFindRecord) {
+// What tests/win32/files.cpp does not compare: the time and object id of a found entry,
+// and the search's end.
+TEST_F(FilesTest, SearchesFillTheFindRecordAndEndOnce) {
     put("SM/Notes.lnk", "20#\"\\Windows\\notes.exe\"");
-    std::filesystem::create_directory(host("SM/Sub"));
     WIN32_FIND_DATA data;
     HANDLE search = FindFirstFile(L"\\SM\\*.*", &data);
     ASSERT_NE(search, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(std::wstring(data.cFileName), L"Notes.lnk");
-    EXPECT_EQ(data.dwFileAttributes, static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
-    EXPECT_EQ(data.nFileSizeLow, 23u);
     EXPECT_EQ(data.nFileSizeHigh, 0u);
     EXPECT_GT(data.ftLastWriteTime.dwHighDateTime, 0x01D00000u);  // after 2014
     EXPECT_NE(data.dwOID, 0u);
-    ASSERT_TRUE(FindNextFile(search, &data));
-    EXPECT_EQ(std::wstring(data.cFileName), L"Sub");
-    EXPECT_EQ(data.dwFileAttributes, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
-    EXPECT_EQ(data.nFileSizeLow, 0u);
     EXPECT_EQ(device.files->open_searches(), 1u);
     EXPECT_TRUE(FindClose(search));
     EXPECT_EQ(device.files->open_searches(), 0u);

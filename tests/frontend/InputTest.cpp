@@ -98,9 +98,7 @@ TEST_F(DesktopInputTest, SliderShowsItsValueWhileDraggedAndSetsItOnceOnRelease) 
     auto track = layout.panel.control(PanelControl::Memory);
     input.mouse_down({track.x, track.y});
     input.mouse_move({track.x + track.width / 2, track.y});
-    ASSERT_TRUE(input.slider_drag());
-    EXPECT_EQ(input.slider_drag()->slider, PanelControl::Memory);
-    EXPECT_EQ(input.slider_drag()->percent, 50);
+    EXPECT_EQ(input.slider_drag(), (SliderDrag{PanelControl::Memory, 50}));
     EXPECT_TRUE(device.calls.empty());
     input.mouse_up({track.right() + 40, track.y + 30});
     EXPECT_EQ(device.calls, (Calls{"level " + std::to_string(static_cast<int>(PanelControl::Memory)) + " 100"}));

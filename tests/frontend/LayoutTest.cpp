@@ -19,8 +19,7 @@ TEST_P(EachZoom, ScreenPointsMapBothWays) {
     const BodyLayout layout(GetParam());
     const int z = GetParam();
     const auto s = layout.screen();
-    EXPECT_EQ(s.width, 240 * z);
-    EXPECT_EQ(s.height, 320 * z);
+    EXPECT_EQ(std::tie(s.width, s.height), std::make_tuple(240 * z, 320 * z));
     EXPECT_TRUE(s.x > 0 && s.y > 0 && s.right() < layout.body().right() && s.bottom() < layout.body().bottom());
     for (Point pixel : {Point{0, 0}, Point{239, 0}, Point{0, 319}, Point{239, 319}, Point{117, 203}}) {
         const auto corner = layout.to_window(pixel);
@@ -48,10 +47,9 @@ TEST_P(EachZoom, ButtonsAnswerWhereTheyAreDrawn) {
     EXPECT_EQ(layout.button_at({power.x + power.width / 2, power.y + power.height / 2}), DeviceButton::Power);
     const auto c = layout.pad().centre;
     const int reach = (layout.pad().radius + layout.action().radius) / 2;
-    EXPECT_EQ(layout.button_at({c.x, c.y - reach}), DeviceButton::Up);
-    EXPECT_EQ(layout.button_at({c.x, c.y + reach}), DeviceButton::Down);
-    EXPECT_EQ(layout.button_at({c.x - reach, c.y}), DeviceButton::Left);
-    EXPECT_EQ(layout.button_at({c.x + reach, c.y}), DeviceButton::Right);
+    for (auto [dx, dy, quarter] : {std::tuple{0, -reach, DeviceButton::Up}, {0, reach, DeviceButton::Down},
+                                   {-reach, 0, DeviceButton::Left}, {reach, 0, DeviceButton::Right}})
+        EXPECT_EQ(layout.button_at({c.x + dx, c.y + dy}), quarter);
     EXPECT_FALSE(layout.button_at({c.x, c.y - layout.pad().radius - 2}));
     const auto body = layout.body();
     for (int y = body.y; y < body.bottom() + 8; y += 2)
@@ -66,8 +64,8 @@ TEST(PanelLayout, ControlsAndSliders) {
     const DesktopLayout layout(2);
     const auto& panel = layout.panel;
     EXPECT_EQ(panel.area().x, layout.body.body().right());
-    EXPECT_EQ(layout.window().width, layout.body.body().width + PanelLayout::kWidth);
-    EXPECT_EQ(layout.window().height, layout.body.body().height);
+    EXPECT_EQ(std::make_tuple(layout.window().width, layout.window().height),
+              std::make_tuple(layout.body.body().width + PanelLayout::kWidth, layout.body.body().height));
     for (auto control : {PanelControl::Battery, PanelControl::Mains, PanelControl::Memory, PanelControl::Storage}) {
         auto shape = panel.control(control);
         EXPECT_EQ(panel.control_at({shape.x + shape.width / 2, shape.y + shape.height / 2}), control);

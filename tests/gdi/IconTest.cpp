@@ -16,9 +16,9 @@ protected:
         instance = reinterpret_cast<HINSTANCE>(const_cast<emu::Module*>(&module));
     }
 
-    SIZE size_of(HANDLE icon) {
+    std::pair<int, int> size_of(HANDLE icon) {
         const emu::Icon* image = gdi().icons.get(icon);
-        return image ? SIZE{image->width(), image->height()} : SIZE{0, 0};
+        return image ? std::pair{image->width(), image->height()} : std::pair{0, 0};
     }
 
     HINSTANCE instance = nullptr;
@@ -39,9 +39,7 @@ TEST_F(IconResources, EveryNumberHasItsImagesAndLoadIconTakesTheStandardOne) {
             EXPECT_TRUE(alpha_is(0) && alpha_is(0xFF)) << "no transparent or no opaque pixel";
         }
         HICON icon = LoadIcon(instance, MAKEINTRESOURCE(blob.id));
-        const SIZE expected = blob.id == 101 ? SIZE{32, 32} : SIZE{images[0].width, images[0].height};
-        EXPECT_EQ(size_of(icon).cx, expected.cx);
-        EXPECT_EQ(size_of(icon).cy, expected.cy);
+        EXPECT_EQ(size_of(icon), (blob.id == 101 ? std::pair{32, 32} : std::pair{images[0].width, images[0].height}));
         EXPECT_TRUE(DestroyIcon(icon));
     }
 }
@@ -49,8 +47,8 @@ TEST_F(IconResources, EveryNumberHasItsImagesAndLoadIconTakesTheStandardOne) {
 TEST_F(IconResources, LoadImageTakesTheSizeAskedForAndEachLoadIsItsOwnHandle) {
     HANDLE small = LoadImage(instance, MAKEINTRESOURCE(101), IMAGE_ICON, 16, 16, 0);
     HANDLE large = LoadImage(instance, MAKEINTRESOURCE(101), IMAGE_ICON, 32, 32, 0);
-    EXPECT_EQ(size_of(small).cx, 16);
-    EXPECT_EQ(size_of(large).cx, 32);
+    EXPECT_EQ(size_of(small), (std::pair{16, 16}));
+    EXPECT_EQ(size_of(large), (std::pair{32, 32}));
     HICON again = LoadIcon(instance, MAKEINTRESOURCE(101));
     EXPECT_NE(again, large);
     EXPECT_EQ(gdi().live_icons(), 3u);

@@ -8,10 +8,8 @@ class ObjectRules : public GdiTest {};
 
 TEST_F(ObjectRules, AFreshDcHoldsTheStockObjectsAndSelectingAnswersThePreviousOne) {
     HDC dc = CreateCompatibleDC(nullptr);
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), GetStockObject(SYSTEM_FONT));
-    EXPECT_EQ(GetTextColor(dc), kBlack);
-    EXPECT_EQ(GetBkColor(dc), kWhite);
-    EXPECT_EQ(GetBkMode(dc), OPAQUE);
+    EXPECT_EQ(std::make_tuple(GetCurrentObject(dc, OBJ_FONT), GetTextColor(dc), GetBkColor(dc), GetBkMode(dc)),
+              std::make_tuple(GetStockObject(SYSTEM_FONT), kBlack, kWhite, OPAQUE));
     HPEN red = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
     HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
     EXPECT_EQ(SelectObject(dc, red), GetStockObject(BLACK_PEN));
@@ -28,16 +26,12 @@ TEST_F(ObjectRules, AFreshDcHoldsTheStockObjectsAndSelectingAnswersThePreviousOn
     EXPECT_EQ(SelectObject(second, bitmap), nullptr);
     BITMAP description{};
     GetObject(bitmap, sizeof description, &description);
-    EXPECT_EQ(description.bmWidth, 3);
-    EXPECT_EQ(description.bmHeight, 2);
-    EXPECT_EQ(description.bmBitsPixel, 32);
+    EXPECT_EQ(std::tie(description.bmWidth, description.bmHeight, description.bmBitsPixel), std::make_tuple(3, 2, 32));
     SelectObject(dc, original);
     HDC screen = gdi().create_screen_dc({0, 0}, emu::Region(RECT{0, 0, 240, 320}));
     EXPECT_EQ(SelectObject(screen, bitmap), nullptr);
-    EXPECT_EQ(GetDeviceCaps(screen, HORZRES), 240);
-    EXPECT_EQ(GetDeviceCaps(screen, VERTRES), 320);
-    EXPECT_EQ(GetDeviceCaps(screen, BITSPIXEL), 32);
-    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), 96);
+    for (auto [index, value] : {std::pair{HORZRES, 240}, {VERTRES, 320}, {BITSPIXEL, 32}, {LOGPIXELSY, 96}})
+        EXPECT_EQ(GetDeviceCaps(screen, index), value) << index;
     gdi().release_dc(screen);
     EXPECT_TRUE(DeleteObject(bitmap));
     DeleteDC(second);
@@ -47,9 +41,8 @@ TEST_F(ObjectRules, AFreshDcHoldsTheStockObjectsAndSelectingAnswersThePreviousOn
     HGDIOBJ system = GetStockObject(SYSTEM_FONT);
     EXPECT_EQ(GetObject(system, 0, nullptr), static_cast<int>(sizeof(LOGFONT)));
     ASSERT_EQ(GetObject(system, sizeof font, &font), static_cast<int>(sizeof font));
-    EXPECT_LT(font.lfHeight, 0);
-    EXPECT_EQ(font.lfWeight, FW_NORMAL);
-    EXPECT_STREQ(font.lfFaceName, L"DejaVu Sans");
+    EXPECT_EQ(std::make_tuple(font.lfHeight < 0, font.lfWeight, std::wstring(font.lfFaceName)),
+              std::make_tuple(true, LONG(FW_NORMAL), std::wstring(L"DejaVu Sans")));
 }
 
 TEST_F(ObjectRules, ObjectsDcsAndIconsEndOnceAndOnlyWhenFree) {

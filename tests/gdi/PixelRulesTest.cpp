@@ -39,6 +39,8 @@ TEST_F(PixelRules, EachDrawingCoversExactlyItsPixels) {
         {"a rounded rectangle with huge corners far beyond the surface", 4, 4, kGrey,
          [&](HDC dc) { RoundRect(dc, -huge / 2, -huge / 2, huge / 2, huge / 2, huge, huge); },
          {"....", "....", "....", "...."}},
+        {"two by two corners leave out exactly the four corner pixels", 5, 4, kGrey,
+         [](HDC dc) { RoundRect(dc, 0, 0, 5, 4, 2, 2); }, {"g###g", "#...#", "#...#", "g###g"}},
         {"corners are quarter ellipses of the given width and height, outlined where a row meets the next", 13, 13,
          kGrey, [](HDC dc) { RoundRect(dc, 0, 0, 13, 13, 11, 11); },
          {"ggg#######ggg", "gg#.......#gg", "g#.........#g", "#...........#", "#...........#", "#...........#",

@@ -22,10 +22,9 @@ TEST_F(Screen, AScreenshotHoldsTheDisplayedScreenInRgbAndTheBacklightDimsOnlyThe
     image.format = PNG_FORMAT_RGB;
     std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
     ASSERT_TRUE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr));
-    EXPECT_EQ(image.width, 240u);
-    EXPECT_EQ(image.height, 320u);
-    EXPECT_EQ((std::vector<png_byte>(rgb.begin(), rgb.begin() + 3)), (std::vector<png_byte>{10, 20, 30}));
-    EXPECT_EQ((std::vector<png_byte>(rgb.end() - 3, rgb.end())), (std::vector<png_byte>{200, 100, 50}));
+    EXPECT_EQ(std::tie(image.width, image.height), std::make_tuple(240u, 320u));
+    EXPECT_EQ((std::vector<png_byte>{rgb[0], rgb[1], rgb[2], rgb.end()[-3], rgb.end()[-2], rgb.end()[-1]}),
+              (std::vector<png_byte>{10, 20, 30, 200, 100, 50}));
 
     gdi().fill_screen(emu::Region(RECT{0, 0, 240, 320}), RGB(200, 100, 0));
     gdi().set_brightness(50);

@@ -43,19 +43,13 @@ TEST_F(ListFileTest, KeepsCompleteLinesNamingFilesUpToTheListsRoomAndTheRewriteF
 }
 
 TEST_F(ListFileTest, WithoutValidEntriesTheTopLevelScanGivesTheList) {
-    const std::vector<std::wstring> top_level{kStartMenu + L"Calc.exe", kStartMenu + L"Notes.lnk"};
-    ReadList();
-    EXPECT_EQ(chosen_paths(), top_level);
-
-    appState.chosenCount = 0;
-    put("Windows/tslink.lst", "");
-    ReadList();
-    EXPECT_EQ(chosen_paths(), top_level);
-
-    appState.chosenCount = 0;
-    put("Windows/tslink.lst", "\\Windows\\Gone.lnk\r\n");
-    ReadList();
-    EXPECT_EQ(chosen_paths(), top_level);
+    for (const char* file : {static_cast<const char*>(nullptr), "", "\\Windows\\Gone.lnk\r\n"}) {
+        if (file) put("Windows/tslink.lst", file);
+        appState.chosenCount = 0;
+        ReadList();
+        EXPECT_EQ(chosen_paths(), (std::vector<std::wstring>{kStartMenu + L"Calc.exe", kStartMenu + L"Notes.lnk"}))
+            << (file ? file : "no list file");
+    }
 }
 
 TEST_F(ListFileTest, WritesEachPathWithCrLfInTheDevicesCodePageAndReadsItBackAsWritten) {

@@ -40,13 +40,40 @@ TEST_F(PersistenceTest, FullScanPlacesEachFolderDepthFirstWhereItIsListedAndSele
     EXPECT_EQ(selected, (std::vector<int>{0, 0, 0, 1, 0}));
 }
 
-TEST_F(PersistenceTest, ScansStopAtTheRoomOfListingsAndLists) {
-    for (int i = 0; i < 300; ++i) put("Windows/Start Menu/Many/App" + std::to_string(1000 + i) + ".lnk");
-    TopLevelScan((kStartMenu + L"Many\\").c_str());
+// "<prefix><n>", built by appending: GCC 12 at -O3 reports a false -Wrestrict overlap for
+// `"L" + std::to_string(n)`.
+std::string numbered(const char* prefix, int n) {
+    std::string name = prefix;
+    name += std::to_string(n);
+    return name;
+}
+
+// The full scan ends however the folders are linked: links back to the Start Menu are loops
+// it never enters, and once its list is full it enters no further folder, so links that
+// double the folders at each level cost nothing beyond that point.
+TEST_F(PersistenceTest, ScansStopAtTheRoomOfListingsAndListsAndEndHoweverTheFoldersAreLinked) {
+    const auto menu = host("Windows/Start Menu");
+    for (int i = 1000; i < 1003; ++i) put(numbered("Windows/Start Menu/A/App", i) + ".lnk");
+    put("Windows/Start Menu/L40/Deep.lnk");
+    std::filesystem::create_directory_symlink(".", menu / "S1");
+    std::filesystem::create_directory_symlink(".", menu / "S2");
+    FullScan(kStartMenu.c_str());
+    EXPECT_EQ(start_menu_paths(), (std::vector<std::wstring>{kStartMenu + L"A\\App1000.lnk", kStartMenu + L"A\\App1001.lnk",
+                                                             kStartMenu + L"A\\App1002.lnk", kStartMenu + L"L40\\Deep.lnk"}));
+
+    for (int i = 1003; i < 1300; ++i) put(numbered("Windows/Start Menu/A/App", i) + ".lnk");
+    // L0 to L39, each with two links to the next: 2^40 paths to the last.
+    for (int level = 0; level < 40; ++level) {
+        std::filesystem::create_directories(menu / numbered("L", level));
+        for (auto link : {"a", "b"})
+            std::filesystem::create_directory_symlink(numbered("../L", level + 1), menu / numbered("L", level) / link);
+    }
+    TopLevelScan((kStartMenu + L"A\\").c_str());
     EXPECT_EQ(appState.chosenCount, 128);
+    appState.startMenuCount = 0;
     FullScan(kStartMenu.c_str());
     EXPECT_EQ(appState.startMenuCount, kMaxApplicationItems);
-    EXPECT_EQ(appState.startMenu[255].path, kStartMenu + L"Many\\App1255.lnk");
+    EXPECT_EQ(appState.startMenu[255].path, kStartMenu + L"A\\App1255.lnk");
 }
 
 TEST_F(PersistenceTest, PathsThatWouldNotFitAreSkippedNotCut) {

@@ -66,9 +66,10 @@ Area Fresh(int mode, int battery = -1) {
 
 }  // namespace
 
-TEST(DockingRepaint, SizeAndTheSettingsMenuClosedByATapOutsideLeaveTheBarAsAFreshOne) {
+TEST(DockingRepaint, SizeTheSettingsMenuClosedByATapOutsideAndARestartLeaveTheBarAsAFreshOne) {
     const Area small = Fresh(0), large = Fresh(1), low_battery = Fresh(0, 20);
     Bar bar;
+    const int battery = bar.host().inspect([](emu::Device& d) { return int{d.status->current().battery_percent}; });
     bar.Tap(kSizeButton);
     EXPECT_TRUE(bar.Shown() == large);
     bar.Tap(kSizeButton);
@@ -82,11 +83,9 @@ TEST(DockingRepaint, SizeAndTheSettingsMenuClosedByATapOutsideLeaveTheBarAsAFres
     bar.SetBattery(20);
     bar.Tap(kOutsideTheMenu);
     EXPECT_TRUE(bar.Shown() == low_battery);
-}
 
-TEST(DockingRepaint, CloseThenTheShortcutStartsTheBarAgainReadingItsFilesAnew) {
-    const Area large = Fresh(1);
-    Bar bar;
+    // Closed, then started again by its shortcut, the bar reads its files anew.
+    bar.SetBattery(battery);
     bar.Tap(kCloseButton);
     ASSERT_TRUE(bar.host().wait_for_exit());
     ASSERT_EQ(bar.bar(), nullptr);

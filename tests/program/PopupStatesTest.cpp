@@ -1,16 +1,17 @@
 // The pop-up states of the bar: what each of the commands 3025, 3026 and 3027 leaves open
-// from each state, and whether the bar is then full screen or docked.
+// from each state, and whether the bar is then full screen or docked; and however the
+// configuration dialog closes, the bar takes over its choices (the autoload option with its
+// wake-up registration).
 #include <gtest/gtest.h>
+
+#include <array>
 
 #include "ProgramDevice.h"
 #include "app/ApplicationState.h"
 
 namespace {
 
-struct PopupState {
-    int info, config, menu;
-    bool operator==(const PopupState&) const = default;
-};
+using PopupState = std::array<int, 3>;  // whether the information, the configuration and the menu are open
 
 struct Row {
     std::vector<UINT> setup;  // commands that lead to the state before
@@ -18,13 +19,16 @@ struct Row {
     PopupState after;
 };
 
-std::ostream& operator<<(std::ostream& out, const PopupState& s) {
-    return out << "{info " << s.info << ", config " << s.config << ", menu " << s.menu << "}";
-}
-
 const UINT kInfo = 3025, kConfig = 3026, kMenu = 3027;
 
 class PopupStates : public ::testing::TestWithParam<Row> {};
+
+struct ClosePath {
+    const char* name;
+    std::vector<POINT> taps;  // after the autoload box was ticked
+};
+
+class ConfigurationClose : public ::testing::TestWithParam<ClosePath> {};
 
 }  // namespace
 
@@ -41,9 +45,11 @@ TEST_P(PopupStates, EachCommandLeavesTheStateOfTheTable) {
         GetWindowRect(appState.bar, &bar);
     });
     EXPECT_EQ(state, row.after);
-    bool any_open = row.after.info || row.after.config || row.after.menu;
-    EXPECT_EQ(bar.top, any_open ? 0 : 271);
+    EXPECT_EQ(bar.top, row.after == PopupState{} ? 271 : 0);
     EXPECT_EQ(bar.bottom, 320);
+    // The dialogs keep their close buttons in globals: the orderly end deletes them before
+    // the next test's program runs.
+    device.host().shutdown();
 }
 
 INSTANTIATE_TEST_SUITE_P(InformationAndMenu, PopupStates,
@@ -61,3 +67,28 @@ INSTANTIATE_TEST_SUITE_P(Configuration, PopupStates,
                                            Row{{kConfig, kMenu}, kInfo, {1, 0, 0}},
                                            Row{{kConfig, kMenu}, kConfig, {0, 0, 0}},
                                            Row{{kConfig, kMenu}, kMenu, {0, 1, 0}}));
+
+TEST_P(ConfigurationClose, AppliesTheChoices) {
+    test::ProgramDevice device;
+    ASSERT_TRUE(device.start());
+    device.host().tap(187 + 7, 271 + 30 + 7);  // Config Button
+    device.host().tap(25, 205);                // the autoload box
+    for (POINT p : GetParam().taps) device.host().tap(p.x, p.y);
+    int autoload = -1, open = -1;
+    device.run([&] {
+        autoload = appState.autoload;
+        open = appState.configOpen;
+    });
+    EXPECT_EQ(open, 0);
+    EXPECT_EQ(autoload, 1);
+    EXPECT_EQ(device.fields("run-app-at-event", "event"), std::vector<std::string>{"11"});
+    EXPECT_EQ(device.fields("run-app-at-event", "app"),
+              std::vector<std::string>{"\"\\Windows\\Start Menu\\Tesselink.lnk\""});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWay, ConfigurationClose,
+    ::testing::Values(ClosePath{"CloseButton", {{228, 260}}}, ClosePath{"ConfigButton", {{194, 308}}},
+                      ClosePath{"InfoButton", {{211, 308}}}, ClosePath{"HideButton", {{177, 308}}},
+                      ClosePath{"SizeButton", {{160, 308}}}, ClosePath{"SettingsEntry", {{20, 308}, {42, 158}}}),
+    [](const ::testing::TestParamInfo<ClosePath>& info) { return std::string(info.param.name); });

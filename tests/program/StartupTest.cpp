@@ -1,4 +1,5 @@
-// Start-up and shutdown of the program: one instance, the bar window, the loop's end.
+// Start-up and shutdown of the program: one instance, the bar window, the loop's end, and
+// the error box without the Start Menu directory.
 #include <gtest/gtest.h>
 
 #include "ProgramDevice.h"
@@ -45,4 +46,27 @@ TEST_F(Startup, ABarClassThatCannotBeRegisteredIsReportedAndEndsTheProgram) {
     EXPECT_EQ(code, 0);
     EXPECT_EQ(device.bar(), nullptr);
     EXPECT_EQ(device.fields("debug", "text"), std::vector<std::string>{"RegisterClass Failed: Tesselink\n"});
+}
+
+// Without the Start Menu directory in the registry the program reports it in a message box,
+// waits for the answer, and ends.
+TEST_F(Startup, WithoutTheStartMenuDirectoryTheProgramWaitsOnItsErrorBoxAndEndsOnceItIsAnswered) {
+    device.run([] {
+        HKEY key = nullptr;
+        RegOpenKeyEx(HKEY_CURRENT_USER, L"Software\\Amberlow\\TSL", 0, 0, &key);
+        RegDeleteValue(key, L"SD17");
+        RegCloseKey(key);
+    });
+    ASSERT_TRUE(device.start());
+    auto box = device.host().message_box();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->caption, L"ERROR");
+    EXPECT_EQ(box->text, L"We can't find your 'Start Menu' system directory.");
+    EXPECT_FALSE(device.host().exit_code(test::ProgramDevice::kPath)) << "the program waits on the box";
+
+    ASSERT_TRUE(device.host().answer_message_box());
+    EXPECT_TRUE(device.host().wait_for_exit());
+    EXPECT_EQ(device.host().exit_code(test::ProgramDevice::kPath), 0);
+    EXPECT_EQ(device.bar(), nullptr);
+    EXPECT_EQ(device.fields("message-box", "answer"), std::vector<std::string>{std::to_string(IDOK)});
 }

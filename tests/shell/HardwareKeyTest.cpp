@@ -18,40 +18,21 @@ LRESULT CALLBACK KeyWindow(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 class HardwareKeys : public ShellTest {
 protected:
-    HardwareKeys() { g_keys.clear(); }
-
     // A program with a window in front, which takes the keys through GAPI when asked.
-    void run_program(bool takes_keys) {
-        device.run([takes_keys] {
-            test::MakeWindow(L"Keys", WS_VISIBLE, 0, 26, 240, 294, nullptr, KeyWindow);
+    void run_program(const wchar_t* title, bool takes_keys) {
+        device.run([title, takes_keys] {
+            test::MakeWindow(title, WS_VISIBLE, 0, 26, 240, 294, nullptr, KeyWindow);
             if (takes_keys) GXOpenInput();
             MSG msg;
             while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
         });
     }
 
-    std::string routed_to() {
-        auto logged = events("hardware-key");
-        return logged.empty() ? "" : logged.back().text("to");
-    }
+    std::string routed_to() { return events("hardware-key").back().text("to"); }
 };
 
-TEST_F(HardwareKeys, AProgramThatTookTheKeysGetsThemOnlyWhileInFront) {
-    run_program(true);
-    host().key(VK_APP1);
-    EXPECT_EQ(g_keys, std::vector<WPARAM>{VK_APP1});
-    EXPECT_EQ(routed_to(), "program");
-    EXPECT_EQ(events("hardware-key")[0].number("vk"), VK_APP1);
-    EXPECT_TRUE(started().empty());
-    open(L"\\Windows\\calc.exe");
-    host().key(VK_APP2);
-    EXPECT_EQ(g_keys.size(), 1u);
-    EXPECT_EQ(routed_to(), "shell");
-    EXPECT_EQ(started().back(), "\\Windows\\contacts.exe");
-}
-
-TEST_F(HardwareKeys, OtherwiseTheShellRunsTheAssignedCommandAndOtherKeysGoToTheFocus) {
-    run_program(false);
+TEST_F(HardwareKeys, TheShellRunsTheAssignedCommandUnlessAProgramInFrontTookTheKeysAndOtherKeysGoToTheFocus) {
+    run_program(L"Keys", false);
     host().key(VK_UP);
     host().key(VK_RETURN);
     host().key(VK_APP1);
@@ -71,6 +52,20 @@ TEST_F(HardwareKeys, OtherwiseTheShellRunsTheAssignedCommandAndOtherKeysGoToTheF
     });
     host().key(VK_APP4);
     EXPECT_EQ(events("shell-execute").size(), 2u);
+
+    // A program that took the keys gets them only while it is in front.
+    g_keys.clear();
+    run_program(L"Game", true);
+    host().key(VK_APP1);
+    EXPECT_EQ(g_keys, std::vector<WPARAM>{VK_APP1});
+    EXPECT_EQ(routed_to(), "program");
+    EXPECT_EQ(events("hardware-key").back().number("vk"), VK_APP1);
+    EXPECT_EQ(started().size(), 2u);
+    open(L"\\Windows\\calc.exe");
+    host().key(VK_APP2);
+    EXPECT_EQ(g_keys.size(), 1u);
+    EXPECT_EQ(routed_to(), "shell");
+    EXPECT_EQ(started().back(), "\\Windows\\contacts.exe");
 }
 
 }  // namespace

@@ -150,9 +150,8 @@ TEST_F(MessageBoxes, IsDrawnInFrontAndItsOwnerTakesNoTapsMeanwhile) {
 TEST_F(MessageBoxes, LongTextIsWrappedInsideTheBoxAndTheBoxStaysInTheWorkArea) {
     answer = kUnanswered;
     device.run([this] {
-        std::wstring text;
+        std::wstring text = L"AnUnbrokenWordMuchTooLongToFitOnOneLineOfTheBoxAtAll\n";
         for (int i = 0; i < 300; ++i) text += L"word ";
-        text += L"\nAnUnbrokenWordMuchTooLongToFitOnOneLineOfTheBoxAtAll";
         answer = MessageBox(nullptr, text.c_str(), L"Long", MB_OK);
     });
     auto box = host().message_box();

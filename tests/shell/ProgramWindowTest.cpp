@@ -1,6 +1,8 @@
 // The built-in programs' windows: placement, title, icon, the OK button and closing.
 #include "ShellTest.h"
 
+#include <tuple>
+
 namespace shell_test {
 namespace {
 
@@ -11,10 +13,7 @@ TEST_F(ProgramWindow, ShowsInTheWorkAreaInFrontOnceAndItsOkButtonOrTheShutdownCl
     HWND window = program_window(L"Calculator");
     ASSERT_NE(window, nullptr);
     RECT rect = host().inspect([&](emu::Device& d) { return d.windows->window(window)->rect; });
-    EXPECT_EQ(rect.left, 0);
-    EXPECT_EQ(rect.top, 26);
-    EXPECT_EQ(rect.right, 240);
-    EXPECT_EQ(rect.bottom, 294);
+    EXPECT_EQ(std::tuple(rect.left, rect.top, rect.right, rect.bottom), std::tuple(0, 26, 240, 294));
     EXPECT_EQ(foreground(), window);
     // The small icon sits in the header's top-left corner, the large one in the middle.
     const std::uint32_t header = 0x002C7C;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <tuple>
 
 #include <notify.h>
 
@@ -38,12 +39,9 @@ TEST_F(ScriptActions, OpenDeviceSettingsAndPower) {
     EXPECT_EQ(run("store 10 20\n"), "s.txt:1: the device refused store 10 20");
     EXPECT_EQ(device.device().status->current().battery_percent, 80);
     EXPECT_EQ(run("battery 35\nac on\nmemory 77\nstore 2000 1000\n"), "");
-    auto settings = device.device().status->current();
-    EXPECT_EQ(settings.battery_percent, 35);
-    EXPECT_EQ(settings.ac_line, emu::AcLine::Online);
-    EXPECT_EQ(settings.memory_load, 77u);
-    EXPECT_EQ(settings.store_size, 2000u);
-    EXPECT_EQ(settings.store_free, 1000u);
+    auto s = device.device().status->current();
+    EXPECT_EQ(std::tuple(int{s.battery_percent}, s.ac_line, s.memory_load, s.store_size, s.store_free),
+              std::tuple(35, emu::AcLine::Online, 77u, 2000u, 1000u));
     EXPECT_EQ(run("ac off\n"), "");
     EXPECT_EQ(device.device().status->current().ac_line, emu::AcLine::Offline);
 

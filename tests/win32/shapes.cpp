@@ -67,12 +67,12 @@ void Rectangles() {
 }
 
 // How far each corner row of RoundRect reaches: a 9 x 9 corner leaves out 3, 1, 1 and then
-// no pixels of its rows, a 2 x 2 corner none, and corners larger than a 2 x 2 box cut nothing.
+// no pixels of its rows, and corners larger than a 2 x 2 box cut nothing. (A 2 x 2 corner
+// is where Windows CE and desktop GDI differ; the GDI tests check CE's.)
 void RoundedCorners() {
     Canvas canvas(40, 40);
     Tools tools(canvas.dc);
     RoundRect(canvas.dc, 2, 2, 26, 26, 9, 9);
-    RoundRect(canvas.dc, 30, 2, 36, 8, 2, 2);
     RoundRect(canvas.dc, 30, 20, 32, 22, 9, 9);
     painted::CheckPixels(canvas, {
         {"a 9 x 9 corner leaves out three pixels of its first row", 4, 2, kWhite},
@@ -85,8 +85,6 @@ void RoundedCorners() {
         {"... and none of its fourth", 2, 5, kBlack},
         {"the bottom-right corner mirrors it", 23, 25, kWhite},
         {"... and outlines its fourth pixel from the side", 22, 25, kBlack},
-        {"a 2 x 2 corner cuts nothing", 30, 2, kBlack},
-        {"... at the bottom right either", 35, 7, kBlack},
         {"a 2 x 2 box under a 9 x 9 corner is outlined whole", 30, 20, kBlack},
         {"... to its last pixel", 31, 21, kBlack},
     });

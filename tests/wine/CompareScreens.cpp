@@ -6,7 +6,7 @@
 // paints: the first four pixels of its first and last rows, two of the next, one of the two after.
 // Prints, for each screen, the pixels that differ outside text and where they lie.
 // Usage: compare_screens TABLE EMULATOR_DIR WINE_DIR; exit status 0 when none differ.
-#include <png.h>
+#include "support/PngPicture.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -19,28 +19,6 @@
 #include <vector>
 
 namespace {
-
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> rgb;
-
-    std::uint32_t at(int x, int y) const {
-        const auto* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
-        return (p[0] << 16) | (p[1] << 8) | p[2];
-    }
-};
-
-std::optional<Picture> read_png(const std::string& file) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, file.c_str())) return std::nullopt;
-    image.format = PNG_FORMAT_RGB;
-    Picture picture{static_cast<int>(image.width), static_cast<int>(image.height),
-                    std::vector<std::uint8_t>(PNG_IMAGE_SIZE(image))};
-    if (!png_image_finish_read(&image, nullptr, picture.rgb.data(), 0, nullptr)) return std::nullopt;
-    return picture;
-}
 
 struct Box {
     int left, top, right, bottom;

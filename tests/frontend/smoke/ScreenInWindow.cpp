@@ -1,41 +1,11 @@
 // Checks a picture of the desktop window against a picture of the device's screen: every
 // screen pixel must fill its zoom x zoom square where the window shows the screen.
 // Usage: screen_in_window WINDOW.png SCREEN.png ZOOM; exit status 0 when it does.
-#include <png.h>
+#include "support/PngPicture.h"
 
-#include <cstdint>
 #include <cstdio>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "frontend/desktop/BodyLayout.h"
-
-namespace {
-
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> rgb;
-
-    std::uint32_t at(int x, int y) const {
-        const auto* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
-        return (p[0] << 16) | (p[1] << 8) | p[2];
-    }
-};
-
-std::optional<Picture> read_png(const char* file) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, file)) return std::nullopt;
-    image.format = PNG_FORMAT_RGB;
-    Picture picture{static_cast<int>(image.width), static_cast<int>(image.height),
-                    std::vector<std::uint8_t>(PNG_IMAGE_SIZE(image))};
-    if (!png_image_finish_read(&image, nullptr, picture.rgb.data(), 0, nullptr)) return std::nullopt;
-    return picture;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 4) {
