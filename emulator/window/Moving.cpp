@@ -2,8 +2,9 @@
 // on screen travel with its client area, unless SWP_NOCOPYBITS; what the window shows now
 // and did not show before becomes invalid in it, what it uncovered becomes invalid below it,
 // and both are painted later through the queue. A pending update region stays in client
-// coordinates, clipped to the new client area. A class with CS_HREDRAW/CS_VREDRAW has its
-// whole client area invalidated when its width/height changes. SWP_NOREDRAW leaves
+// coordinates, clipped to the new client area. A class with CS_HREDRAW/CS_VREDRAW has the
+// whole window invalidated, its children included, when its width/height changes: none of
+// its pixels travel, since they are all painted again. SWP_NOREDRAW leaves
 // everything on screen as it was and invalidates nothing.
 #include "gdi/Gdi.h"
 #include "kernel/Device.h"
@@ -38,9 +39,12 @@ void WindowManager::move(Window& window, const RECT& rect, UINT flags) {
     const bool visible = shown(window) && !(flags & SWP_NOREDRAW);
     Region before, kept;
     POINT old_origin = client_origin(window);
+    const UINT class_style = window.window_class->style;
+    const bool redraw_all =
+        (width_changed && (class_style & CS_HREDRAW)) || (height_changed && (class_style & CS_VREDRAW));
     if (visible) {
         before = exposed_area(window);
-        if (!(flags & SWP_NOCOPYBITS)) kept = valid_area(window);
+        if (!(flags & SWP_NOCOPYBITS) && !redraw_all) kept = valid_area(window);
     }
 
     window.rect = rect;
@@ -48,15 +52,11 @@ void WindowManager::move(Window& window, const RECT& rect, UINT flags) {
     if (window.update.empty()) window.erase = false;
     if (!visible) return;
 
-    const UINT class_style = window.window_class->style;
-    const bool redraw_all =
-        (width_changed && (class_style & CS_HREDRAW)) || (height_changed && (class_style & CS_VREDRAW));
     Region after = exposed_area(window);
     POINT new_origin = client_origin(window);
     POINT by{new_origin.x - old_origin.x, new_origin.y - old_origin.y};
     kept.offset(by.x, by.y);
     kept.intersect(after);
-    if (redraw_all) kept.subtract(visible_region(window));
     if ((by.x || by.y) && device_.gdi) device_.gdi->move_screen_pixels(kept, by);
 
     Region exposed = after;

@@ -145,13 +145,16 @@ void RedrawFlags() {
 // The bar's own case: a top-level window whose class redraws on size changes, docked anew.
 void TopLevelWindows() {
     HWND bar = painted::Create(g_instance, L"Redraw", 20, 250, 100, 30, nullptr, kChildOld);
+    HWND button = painted::Create(g_instance, L"Plain", 5, 5, 10, 10, bar, kChildOld);
     painted::Pump();
     MoveWindow(bar, 20, 236, 100, 44, FALSE);
     check::ByPlatform("a top-level window resized without repaint", painted::UpdateBounds(bar), RECT{0, 0, 100, 44},
                       RECT{0, 0, 0, 0});
+    check::ByPlatform("... and its child", painted::UpdateBounds(button), RECT{0, 0, 10, 10}, RECT{0, 0, 0, 0});
     painted::Pump();
     MoveWindow(bar, 20, 250, 100, 30, TRUE);
     check::SameRect("a top-level window resized with repaint", painted::UpdateBounds(bar), RECT{0, 0, 100, 30});
+    check::SameRect("... has its children painted again too", painted::UpdateBounds(button), RECT{0, 0, 10, 10});
     DestroyWindow(bar);
 
     HWND plain = painted::Create(g_instance, L"Plain", 20, 250, 100, 30, nullptr, kParentOld);
@@ -162,6 +165,7 @@ void TopLevelWindows() {
                     RECT{0, 30, 100, 44});
     check::SameRect("a child moved with its parent stays valid", painted::UpdateBounds(child), RECT{0, 0, 0, 0});
     DestroyWindow(plain);
+
 }
 
 }  // namespace
