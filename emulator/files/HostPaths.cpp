@@ -41,13 +41,15 @@ bool valid_name(std::wstring_view name) {
 
 // The entry of `folder` that `name` names: the exact spelling when it exists, else the
 // first entry equal to it without regard to case, else `name` as written. `linked` tells
-// whether the entry is a symbolic link.
-std::string entry_named(const fs::path& folder, std::wstring_view name, bool& linked) {
+// whether the entry is a symbolic link; `status` gets the exact spelling's status, and
+// `status_known` whether it exists.
+std::string entry_named(const fs::path& folder, std::wstring_view name, bool& linked, struct stat& status,
+                        bool& status_known) {
     auto written = utf8(name);
+    status_known = ::lstat((folder / written).c_str(), &status) == 0;
+    linked = status_known && S_ISLNK(status.st_mode);
+    if (status_known) return written;
     std::error_code error;
-    auto status = fs::symlink_status(folder / written, error);
-    linked = fs::is_symlink(status);
-    if (fs::exists(status)) return written;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         auto entry = it->path().filename().string();
         if (!same_name(widen_utf8(entry), name)) continue;
@@ -113,7 +115,8 @@ ResolvedPath PathResolver::resolve(std::wstring_view device_path) const {
     for (auto name : names) {
         if (!valid_name(name)) return {{}, {}, ERROR_INVALID_NAME};
         bool linked = false;
-        auto entry = entry_named(resolved.host, name, linked);
+        auto entry = entry_named(resolved.host, name, linked, resolved.entry_status, resolved.entry_status_known);
+        resolved.entry_status_known = resolved.entry_status_known && !linked;
         resolved.host /= entry;
         resolved.device_path += L"\\" + widen_utf8(entry);
         // Without links and "..", a path cannot leave the root; only links need following.

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include <windef.h>
 
 #include "kernel/SameName.h"
@@ -24,6 +26,10 @@ struct ResolvedPath {
     std::filesystem::path real;
     std::vector<std::filesystem::path> passed;
     const char* refused_link = nullptr;  // why, when a symbolic link on the way was refused
+    // The status of the entry the path names, when resolving read it and it is no link:
+    // callers that need it spare the host a second look (a slow one in the web build).
+    bool entry_status_known = false;
+    struct stat entry_status {};
 
     explicit operator bool() const { return error == 0; }
 };

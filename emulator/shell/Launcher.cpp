@@ -55,8 +55,9 @@ const Module* Launcher::installed(std::wstring_view path) const {
 Location Launcher::locate(std::wstring_view path) const {
     if (!device_.files || path.empty()) return {};
     auto resolved = device_.files->resolve(qualified(path));
-    struct stat status {};
-    if (!resolved || ::stat(resolved.host.c_str(), &status) != 0) return {};
+    if (!resolved) return {};
+    struct stat status = resolved.entry_status;
+    if (!resolved.entry_status_known && ::stat(resolved.host.c_str(), &status) != 0) return {};
     auto kind = S_ISDIR(status.st_mode) ? Location::Kind::Folder : Location::Kind::File;
     auto changed_ns = static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
     return {kind, std::move(resolved.host), std::move(resolved.device_path), static_cast<std::uint64_t>(status.st_size),
