@@ -62,17 +62,17 @@ void Pixmap::blend(Point p, Colour colour, unsigned coverage) {
 }
 
 void Pixmap::draw_scaled(const std::vector<Colour>& source, Size source_size, Point origin, int zoom) {
-    for (int sy = 0; sy < source_size.height; ++sy) {
-        const auto* row = source.data() + static_cast<std::size_t>(sy) * source_size.width;
-        for (int repeat = 0; repeat < zoom; ++repeat) {
-            const int y = origin.y + sy * zoom + repeat;
-            if (y < 0 || y >= size_.height) continue;
-            for (int sx = 0; sx < source_size.width; ++sx) {
-                const int x = origin.x + sx * zoom;
-                for (int k = 0; k < zoom; ++k)
-                    if (x + k >= 0 && x + k < size_.width) pixels_[index({x + k, y})] = row[sx] & 0xFFFFFF;
-            }
+    const auto area = clipped({origin.x, origin.y, source_size.width * zoom, source_size.height * zoom});
+    if (area.width <= 0 || area.height <= 0) return;
+    for (int y = area.y; y < area.bottom(); ++y) {
+        auto* out = pixels_.data() + index({area.x, y});
+        // A row that repeats the one above it is a copy of it.
+        if (y > area.y && (y - origin.y) % zoom != 0) {
+            std::copy_n(out - size_.width, area.width, out);
+            continue;
         }
+        const auto* row = source.data() + static_cast<std::size_t>((y - origin.y) / zoom) * source_size.width;
+        for (int x = area.x; x < area.right(); ++x) *out++ = row[(x - origin.x) / zoom] & 0xFFFFFF;
     }
 }
 

@@ -13,14 +13,17 @@ namespace {
 std::vector<std::uint8_t> rgba(const desktop::Pixmap& pixmap, desktop::Rect area) {
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(area.width) * area.height * 4);
     auto* out = bytes.data();
-    for (int y = area.y; y < area.bottom(); ++y)
-        for (int x = area.x; x < area.right(); ++x) {
-            const auto colour = pixmap.at({x, y});
+    const auto width = static_cast<std::size_t>(pixmap.size().width);
+    for (int y = area.y; y < area.bottom(); ++y) {
+        const auto* row = pixmap.pixels().data() + y * width + area.x;
+        for (const auto* end = row + area.width; row < end; ++row) {
+            const auto colour = *row;
             *out++ = static_cast<std::uint8_t>(colour >> 16);
             *out++ = static_cast<std::uint8_t>(colour >> 8);
             *out++ = static_cast<std::uint8_t>(colour);
             *out++ = 0xFF;
         }
+    }
     return bytes;
 }
 
