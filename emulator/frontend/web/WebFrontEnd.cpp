@@ -86,14 +86,16 @@ void WebFrontEnd::set_zoom(int zoom) {
     refresh(false);
 }
 
+// The frame goes first: the side panel and the event log can wait for it.
 void WebFrontEnd::refresh(bool device_may_have_changed) {
     if (device_may_have_changed) refresh_screen();
     refresh_body();
+    if (!changed_.empty()) {
+        page_.present(view_->pixmap, changed_, inputs_handled_);
+        changed_.clear();
+    }
     refresh_status();
     refresh_log();
-    if (changed_.empty()) return;
-    page_.present(view_->pixmap, changed_, inputs_handled_);
-    changed_.clear();
 }
 
 void WebFrontEnd::refresh_screen() {
