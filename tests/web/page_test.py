@@ -2,13 +2,15 @@
 
 Usage: page_test.py TESSELINK SITE_FOLDER
 
-- the page loads and shows the bar (its load-to-first-frame time is reported), and a
-  second page of it in the same browser refuses to run a second device on its storage;
+- the page loads and shows the bar (its load-to-first-frame time is reported);
 - a tap on the bar's Info button through the page's own input path (a pointer on the
   canvas) shows the same 240 x 320 pixels as the native headless run of the same tap;
-- the tap's time to the next frame is reported;
 - the page idle for 5 s uses next to no CPU (the DevTools protocol's task time of the
   page, and the CPU time of the browser's processes, workers included);
+- the tap's time to the next frame is reported, and the median of nine more taps on
+  the same button;
+- a second page of the device in the same browser refuses to run a second device on
+  its storage;
 - the Size button's change of the options survives the device's orderly end and a
   reload: the options file in the browser's storage says so, and the bar comes back in
   the same size;
@@ -18,6 +20,7 @@ Exits 77 (skipped) when there is no Chromium or no web build."""
 import base64
 import os
 import socket
+import statistics
 import subprocess
 import sys
 import tempfile
@@ -28,6 +31,7 @@ import cdp
 INFO_BUTTON = (211, 308)
 SIZE_BUTTON = (160, 308)
 IDLE_SECONDS = 5
+TIMED_TAPS = 9
 # The page's own main thread, and every process of the browser, workers included.
 MAX_IDLE_TASK_SECONDS = 0.05
 MAX_IDLE_CPU_SECONDS = 0.1
@@ -140,16 +144,7 @@ def main():
             first_frame = device.load()
             print(f"load to the first frame of the bar: {first_frame:.0f} ms")
 
-            second = browser.open_page()
-            second.navigate(device.url)
-            second.wait_for("!document.getElementById('message').hidden")
-            check(second.evaluate("tesselink.state.frames === 0 && "
-                                  "document.getElementById('message').textContent.includes('another tab')"),
-                  "a second page of the device in the same browser does not start another", failures)
-            second.close()
-
-            tap_ms = device.tap(INFO_BUTTON)
-            print(f"tap to the next frame: {tap_ms:.1f} ms")
+            first_tap_ms = device.tap(INFO_BUTTON)
             differing = device.differing_pixels(native_info)
             check(differing == 0, f"the Info screen matches the native one ({differing} pixels differ)", failures)
 
@@ -164,7 +159,20 @@ def main():
             check(task <= MAX_IDLE_TASK_SECONDS, f"idle {IDLE_SECONDS} s: the page's tasks took {task:.3f} s", failures)
             check(cpu <= MAX_IDLE_CPU_SECONDS, f"idle {IDLE_SECONDS} s: the browser used {cpu:.2f} s of CPU", failures)
 
-            device.tap(INFO_BUTTON)  # closes the dialog
+            # The first tap runs the dialog's code for the first time; the taps after it
+            # close and open the dialog as a person does again and again.
+            taps_ms = [device.tap(INFO_BUTTON) for _ in range(TIMED_TAPS)]  # the dialog ends closed
+            print(f"tap to the next frame: {first_tap_ms:.1f} ms the first time, then a median of "
+                  f"{statistics.median(taps_ms):.1f} ms over {TIMED_TAPS} taps (slowest {max(taps_ms):.1f} ms)")
+
+            second = browser.open_page()
+            second.navigate(device.url)
+            second.wait_for("!document.getElementById('message').hidden")
+            check(second.evaluate("tesselink.state.frames === 0 && "
+                                  "document.getElementById('message').textContent.includes('another tab')"),
+                  "a second page of the device in the same browser does not start another", failures)
+            second.close()
+
             device.tap(SIZE_BUTTON)
             resized = device.screen_data_url()
             device.page.evaluate("tesselink.end()", timeout=30)
