@@ -13,6 +13,7 @@
 #include "resources/Resources.h"
 #include "support/ProgramItems.h"
 #include "support/TestDevice.h"
+#include "support/TestWindow.h"
 
 namespace {
 
@@ -26,12 +27,7 @@ void OnBar(std::function<void(HWND, HINSTANCE, ApplicationItem*)> body) {
     auto items = test::ProgramItems(kItems);
     for (int i = 0; i < kItems; i += 3) items[i].selected = 1;
     device.run([&] {
-        WNDCLASS wc = {};
-        wc.lpfnWndProc = DefWindowProc;
-        wc.lpszClassName = L"Bar";
-        RegisterClass(&wc);
-        body(CreateWindowEx(0, L"Bar", L"Bar", WS_VISIBLE, 0, 0, 240, 320, nullptr, nullptr, nullptr, nullptr),
-             instance, items.data());
+        body(test::MakeWindow(L"Bar", WS_VISIBLE, 0, 0, 240, 320, nullptr, DefWindowProc), instance, items.data());
     });
 }
 

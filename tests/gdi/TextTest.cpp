@@ -27,7 +27,7 @@ protected:
     }
 };
 
-TEST_F(Text, HeightAndWeightPickTheSizeAndWidthIsTheSumOfTheCharacters) {
+TEST_F(Text, HeightAndWeightPickTheCellSize) {
     const SIZE small = extent(L"Memory", -11), large = extent(L"Memory", -12), bold = extent(L"Memory", -11, FW_BOLD);
     EXPECT_GT(small.cy, 11);
     EXPECT_GT(large.cy, small.cy);
@@ -38,7 +38,6 @@ TEST_F(Text, HeightAndWeightPickTheSizeAndWidthIsTheSumOfTheCharacters) {
     // A positive height is the whole cell.
     EXPECT_EQ(extent(L"x", 15).cy, 15);
     EXPECT_EQ(extent(L"x", 20, FW_BOLD).cy, 20);
-    EXPECT_EQ(extent(L"ab").cx, extent(L"a").cx + extent(L"b").cx);
 }
 
 // Windows CE smooths a font that asks for it; the device's rule (the Fontsmoothing key)
@@ -52,15 +51,10 @@ TEST_F(Text, GlyphEdgesAreBlendedOnlyWhenTheFontOrTheDevicesRuleAsks) {
         bool smoothed;
     } cases[] = {
         {FontSmoothing::WhenAsked, DEFAULT_QUALITY, -13, false},
-        {FontSmoothing::WhenAsked, DRAFT_QUALITY, -13, false},
-        {FontSmoothing::WhenAsked, PROOF_QUALITY, -13, false},
-        {FontSmoothing::WhenAsked, NONANTIALIASED_QUALITY, -13, false},
         {FontSmoothing::WhenAsked, ANTIALIASED_QUALITY, -13, true},
         {FontSmoothing::WhenAsked, DEFAULT_QUALITY, 0, false},  // the stock font
         {FontSmoothing::UnlessRefused, DEFAULT_QUALITY, -13, true},
-        {FontSmoothing::UnlessRefused, PROOF_QUALITY, -13, true},
         {FontSmoothing::UnlessRefused, NONANTIALIASED_QUALITY, -13, false},
-        {FontSmoothing::UnlessRefused, ANTIALIASED_QUALITY, -13, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(static_cast<int>(c.rule)) + " " + std::to_string(c.quality) + " " +

@@ -125,3 +125,9 @@ inline ATOM RegisterWindowClass(HINSTANCE instance, const WCHAR* name, WNDPROC p
     wc.lpszClassName = name;
     return RegisterClass(&wc);
 }
+
+// Handles every message waiting, the paints last, until nothing is left.
+inline void Pump() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+}

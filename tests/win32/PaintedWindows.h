@@ -14,6 +14,10 @@ struct State {
     int painted_at;  // when it was last painted, counted in paints of all windows
 };
 
+// The colours a parent and a child are painted in before a change, and after it.
+const COLORREF kParentOld = RGB(0, 0, 128), kParentNew = RGB(0, 128, 255);
+const COLORREF kChildOld = RGB(128, 0, 0), kChildNew = RGB(255, 128, 0);
+
 inline int paint_clock;
 inline State states[16];
 
@@ -64,12 +68,6 @@ inline void SetColour(HWND window, COLORREF colour) {
 
 inline int Paints(HWND window) { return Find(window) ? Find(window)->paints : -1; }
 inline int PaintedAt(HWND window) { return Find(window) ? Find(window)->painted_at : -1; }
-
-// Handles every message waiting, the paints last, until nothing is left.
-inline void Pump() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
-}
 
 // A pixel of the window's client area, as the screen shows it.
 inline COLORREF Pixel(HWND window, int x, int y) {

@@ -37,11 +37,6 @@ HWND Make(const WCHAR* title, int x, int y, int width, int height, HWND parent) 
     return CreateWindowEx(0, L"Input", title, style, x, y, width, height, parent, nullptr, g_instance, nullptr);
 }
 
-void Pump() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
-}
-
 // Presses or releases the stylus at a screen point and, unless asked not to, handles what
 // it caused.
 void Stylus(DWORD button, int x, int y, bool handle = true) {
@@ -81,7 +76,6 @@ void Routing() {
                        "C:down(130,0) C:up(-25,-65)");
     check::True("GetCapture names the holder", GetCapture() == child);
     ReleaseCapture();
-    check::True("ReleaseCapture ends it", GetCapture() == nullptr);
     message_log::Clear();
     Tap(160, 70);
     message_log::Check("... and presses go by position again", "O:down(10,10) O:up(10,10)");

@@ -92,7 +92,6 @@ void SendingBetweenThreads() {
     DWORD code = 0;
     GetExitCodeThread(worker, &code);
     check::Equal("... with its own exit code", code, 7);
-    check::True("... and its window is gone", !IsWindow(g_worker));
     CloseHandle(worker);
     CloseHandle(g_worker_ready);
     DestroyWindow(g_main);
@@ -101,14 +100,14 @@ void SendingBetweenThreads() {
 void QueueOrder() {
     HWND window = Make(L"Q", WS_VISIBLE);
     HWND other = Make(L"O", 0);
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+    Pump();
 
     InvalidateRect(window, nullptr, FALSE);
     PostQuitMessage(3);
     for (UINT i = 0; i < 3; ++i) PostMessage(window, kFirst + i, 0, 0);
     PostMessage(other, kFirst + 5, 0, 0);
     message_log::Clear();
+    MSG msg;
     check::True("PeekMessage without PM_REMOVE leaves the message",
                 PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message == kFirst);
     check::True("a window filter skips other windows' messages",
@@ -123,7 +122,7 @@ void QueueOrder() {
     message_log::Clear();
     InvalidateRect(window, nullptr, FALSE);
     PostMessage(window, kFirst, 0, 0);
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+    Pump();
     message_log::Check("WM_PAINT comes after posted messages", "Q:0 Q:paint");
     check::True("nothing is left once the window is valid", !PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
     DestroyWindow(other);

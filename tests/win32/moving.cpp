@@ -7,8 +7,7 @@
 
 namespace {
 
-const COLORREF kParentOld = RGB(0, 0, 128), kParentNew = RGB(0, 128, 255);
-const COLORREF kChildOld = RGB(128, 0, 0), kChildNew = RGB(255, 128, 0);
+using painted::kChildNew, painted::kChildOld, painted::kParentNew, painted::kParentOld;
 const UINT kMoveOnly = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
 const UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
 
@@ -23,7 +22,7 @@ struct Scene {
     Scene(const WCHAR* child_class, int x, int y, int width, int height) {
         parent = painted::Create(g_instance, L"Plain", 20, 60, 200, 200, nullptr, kParentOld);
         child = painted::Create(g_instance, child_class, x, y, width, height, parent, kChildOld);
-        painted::Pump();
+        Pump();
         painted::SetColour(parent, kParentNew);
         painted::SetColour(child, kChildNew);
     }
@@ -41,7 +40,7 @@ void AMoveKeepsTheValidPixels() {
                     RECT{10, 10, 30, 50});
     check::Equal("the child's pixels moved with it", scene.Child(0, 0), kChildOld);
     check::Equal("... to its far corner", scene.Child(39, 39), kChildOld);
-    painted::Pump();
+    Pump();
     check::Equal("the moved child is not painted again", painted::Paints(scene.child), 1);
     check::Equal("the uncovered part of the parent is painted through the queue", scene.Parent(15, 20), kParentNew);
     check::Equal("the rest of the parent is kept", scene.Parent(5, 5), kParentOld);
@@ -49,7 +48,7 @@ void AMoveKeepsTheValidPixels() {
     SetWindowPos(scene.child, nullptr, 60, 10, 0, 0, kMoveOnly | SWP_NOCOPYBITS);
     check::SameRect("with SWP_NOCOPYBITS the whole child is invalid", painted::UpdateBounds(scene.child),
                     RECT{0, 0, 40, 40});
-    painted::Pump();
+    Pump();
     check::Equal("... and painted again", scene.Child(0, 0), kChildNew);
 
     MoveWindow(scene.child, 100, 10, 40, 40, TRUE);
@@ -63,7 +62,7 @@ void WhatWasHiddenBecomesInvalid() {
     SetWindowPos(scene.child, nullptr, 100, 10, 0, 0, kMoveOnly);
     check::SameRect("the part of the child that was outside its parent is invalid", painted::UpdateBounds(scene.child),
                     RECT{20, 0, 40, 40});
-    painted::Pump();
+    Pump();
     check::Equal("... and painted", scene.Child(30, 5), kChildNew);
     check::Equal("the part that showed is kept", scene.Child(5, 5), kChildOld);
 }
@@ -74,7 +73,7 @@ void PendingRegionsStayInClientCoordinates() {
     InvalidateRect(scene.child, &corner, FALSE);
     SetWindowPos(scene.child, nullptr, 30, 10, 0, 0, kMoveOnly);
     check::SameRect("a pending update region moves with the child", painted::UpdateBounds(scene.child), corner);
-    painted::Pump();
+    Pump();
     check::Equal("... and is painted there", scene.Child(2, 2), kChildNew);
     check::Equal("what was valid is kept", scene.Child(10, 10), kChildOld);
 
@@ -85,7 +84,7 @@ void PendingRegionsStayInClientCoordinates() {
                     RECT{10, 10, 20, 20});
     check::SameRect("the parent has what the smaller child uncovered invalid", painted::UpdateBounds(scene.parent),
                     RECT{30, 10, 70, 50});
-    painted::Pump();
+    Pump();
     check::Equal("... below it", scene.Parent(35, 45), kParentNew);
     check::Equal("... right of it", scene.Parent(65, 15), kParentNew);
 }
@@ -95,7 +94,7 @@ void SizeChangesAndClassStyles() {
         Scene scene(L"Plain", 10, 10, 40, 40);
         SetWindowPos(scene.child, nullptr, 0, 0, 60, 50, kSizeOnly);
         check::SameRect("growing invalidates the new part", painted::UpdateBounds(scene.child), RECT{0, 0, 60, 50});
-        painted::Pump();
+        Pump();
         check::Equal("... which is painted", scene.Child(50, 5), kChildNew);
         check::Equal("... below too", scene.Child(5, 45), kChildNew);
         check::Equal("the old part is kept", scene.Child(5, 5), kChildOld);
@@ -116,7 +115,7 @@ void SizeChangesAndClassStyles() {
     for (const Case& c : cases) {
         Scene scene(c.class_name, 10, 10, 40, 40);
         SetWindowPos(scene.child, nullptr, 0, 0, c.width, c.height, kSizeOnly);
-        painted::Pump();
+        Pump();
         check::Equal(c.name, scene.Child(5, 5), c.kept_corner);
     }
 }
@@ -146,12 +145,12 @@ void RedrawFlags() {
 void TopLevelWindows() {
     HWND bar = painted::Create(g_instance, L"Redraw", 20, 250, 100, 30, nullptr, kChildOld);
     HWND button = painted::Create(g_instance, L"Plain", 5, 5, 10, 10, bar, kChildOld);
-    painted::Pump();
+    Pump();
     MoveWindow(bar, 20, 236, 100, 44, FALSE);
     check::ByPlatform("a top-level window resized without repaint", painted::UpdateBounds(bar), RECT{0, 0, 100, 44},
                       RECT{0, 0, 0, 0});
     check::ByPlatform("... and its child", painted::UpdateBounds(button), RECT{0, 0, 10, 10}, RECT{0, 0, 0, 0});
-    painted::Pump();
+    Pump();
     MoveWindow(bar, 20, 250, 100, 30, TRUE);
     check::SameRect("a top-level window resized with repaint", painted::UpdateBounds(bar), RECT{0, 0, 100, 30});
     check::SameRect("... has its children painted again too", painted::UpdateBounds(button), RECT{0, 0, 10, 10});
@@ -159,13 +158,12 @@ void TopLevelWindows() {
 
     HWND plain = painted::Create(g_instance, L"Plain", 20, 250, 100, 30, nullptr, kParentOld);
     HWND child = painted::Create(g_instance, L"Plain", 5, 5, 10, 10, plain, kChildOld);
-    painted::Pump();
+    Pump();
     MoveWindow(plain, 20, 236, 100, 44, TRUE);
     check::SameRect("growing upwards invalidates only the new rows", painted::UpdateBounds(plain),
                     RECT{0, 30, 100, 44});
     check::SameRect("a child moved with its parent stays valid", painted::UpdateBounds(child), RECT{0, 0, 0, 0});
     DestroyWindow(plain);
-
 }
 
 }  // namespace

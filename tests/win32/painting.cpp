@@ -6,37 +6,37 @@
 
 namespace {
 
-const COLORREF kOld = RGB(0, 0, 128), kNew = RGB(0, 128, 255);
-const COLORREF kChildOld = RGB(128, 0, 0), kChildNew = RGB(255, 128, 0);
+using painted::kChildNew, painted::kChildOld, painted::kParentNew, painted::kParentOld;
 const COLORREF kBrush = RGB(0, 160, 0);
 
 HINSTANCE g_instance;
 
 void PaintOnlyWhenInvalid() {
-    HWND window = painted::Create(g_instance, L"Plain", 20, 60, 100, 100, nullptr, kOld);
+    HWND window = painted::Create(g_instance, L"Plain", 20, 60, 100, 100, nullptr, kParentOld);
     check::Equal("a window is not painted while it is created", painted::Paints(window), 0);
-    painted::Pump();
+    Pump();
     check::Equal("it is painted once through the queue", painted::Paints(window), 1);
-    check::Equal("... all of it", painted::Pixel(window, 99, 99), kOld);
-    painted::Pump();
+    check::Equal("... all of it", painted::Pixel(window, 99, 99), kParentOld);
+    Pump();
     check::Equal("a valid window gets no WM_PAINT", painted::Paints(window), 1);
 
-    painted::SetColour(window, kNew);
+    painted::SetColour(window, kParentNew);
     RECT first = {10, 10, 20, 20}, second = {50, 60, 70, 80};
     InvalidateRect(window, &first, FALSE);
     InvalidateRect(window, &second, FALSE);
     check::SameRect("the update region's bounds take in both invalid parts", painted::UpdateBounds(window),
                     RECT{10, 10, 70, 80});
-    painted::Pump();
+    Pump();
     check::Equal("two invalid parts are painted in one WM_PAINT", painted::Paints(window), 2);
-    check::Equal("... the first", painted::Pixel(window, 15, 15), kNew);
-    check::Equal("... the second", painted::Pixel(window, 69, 79), kNew);
-    check::Equal("painting is clipped to the update region", painted::Pixel(window, 30, 30), kOld);
-    check::Equal("... which leaves out the rectangle's right and bottom edges", painted::Pixel(window, 20, 15), kOld);
+    check::Equal("... the first", painted::Pixel(window, 15, 15), kParentNew);
+    check::Equal("... the second", painted::Pixel(window, 69, 79), kParentNew);
+    check::Equal("painting is clipped to the update region", painted::Pixel(window, 30, 30), kParentOld);
+    check::Equal("... which leaves out the rectangle's right and bottom edges", painted::Pixel(window, 20, 15),
+                 kParentOld);
 
     InvalidateRect(window, nullptr, FALSE);
     ValidateRect(window, nullptr);
-    painted::Pump();
+    Pump();
     check::Equal("ValidateRect takes back an invalidation", painted::Paints(window), 2);
     UpdateWindow(window);
     check::Equal("UpdateWindow does not paint a valid window", painted::Paints(window), 2);
@@ -49,7 +49,7 @@ void PaintOnlyWhenInvalid() {
 void BeginPaintValidatesAndErases() {
     HWND window = CreateWindowEx(0, L"Brushed", L"", WS_POPUP | WS_VISIBLE, 20, 60, 50, 50, nullptr, nullptr,
                                  g_instance, nullptr);
-    painted::Pump();
+    Pump();
     RECT part = {5, 6, 20, 30};
     InvalidateRect(window, &part, FALSE);
     PAINTSTRUCT ps;
@@ -75,40 +75,38 @@ void BeginPaintValidatesAndErases() {
 // Two children of a parent that clips them, the upper one over a corner of the lower: hiding,
 // showing and destroying the upper one, and the order in which they are all painted.
 void UncoveringAndShowing() {
-    HWND parent = painted::Create(g_instance, L"Plain", 20, 60, 100, 100, nullptr, kOld);
+    HWND parent = painted::Create(g_instance, L"Plain", 20, 60, 100, 100, nullptr, kParentOld);
     HWND upper = painted::Create(g_instance, L"Plain", 30, 30, 40, 40, parent, kChildOld);
     HWND lower = painted::Create(g_instance, L"Plain", 10, 10, 40, 40, parent, kChildOld);
-    painted::Pump();
-    painted::SetColour(parent, kNew);
+    Pump();
+    painted::SetColour(parent, kParentNew);
     painted::SetColour(lower, kChildNew);
     painted::SetColour(upper, kChildNew);
     ShowWindow(upper, SW_HIDE);
     check::SameRect("hiding a child invalidates the sibling it covered", painted::UpdateBounds(lower),
                     RECT{20, 20, 40, 40});
     check::SameRect("... and the parent", painted::UpdateBounds(parent), RECT{30, 30, 70, 70});
-    painted::Pump();
-    check::Equal("the uncovered part is painted", painted::Pixel(parent, 65, 65), kNew);
-    check::Equal("... and nothing else of the parent", painted::Pixel(parent, 5, 5), kOld);
+    Pump();
+    check::Equal("the uncovered part is painted", painted::Pixel(parent, 65, 65), kParentNew);
+    check::Equal("... and nothing else of the parent", painted::Pixel(parent, 5, 5), kParentOld);
     check::Equal("... nor of the sibling", painted::Pixel(lower, 5, 5), kChildOld);
     check::Equal("the sibling shows where the hidden child was", painted::Pixel(lower, 35, 35), kChildNew);
 
     ShowWindow(upper, SW_SHOW);
     check::SameRect("showing a window invalidates all of it", painted::UpdateBounds(upper), RECT{0, 0, 40, 40});
     check::SameRect("... and nothing below it", painted::UpdateBounds(lower), RECT{0, 0, 0, 0});
-    painted::Pump();
-    painted::SetColour(parent, kOld);
+    Pump();
     DestroyWindow(upper);
     check::SameRect("destroying a child invalidates the parent below it", painted::UpdateBounds(parent),
                     RECT{30, 30, 70, 70});
-    painted::Pump();
-    check::Equal("... which paints it", painted::Pixel(parent, 65, 65), kOld);
+    Pump();
 
     InvalidateRect(lower, nullptr, FALSE);
     InvalidateRect(parent, nullptr, FALSE);
-    painted::Pump();
+    Pump();
     check::True("a parent is painted before its children", painted::PaintedAt(parent) < painted::PaintedAt(lower));
     InvalidateRect(parent, nullptr, FALSE);
-    painted::Pump();
+    Pump();
     check::Equal("a parent that clips its children does not paint over them", painted::Pixel(lower, 5, 5), kChildNew);
     DestroyWindow(parent);
 }
@@ -120,10 +118,10 @@ void ClippingChildrenIsTheRule() {
     HWND parent = CreateWindowEx(0, L"Plain", L"", WS_POPUP | WS_VISIBLE, 20, 60, 100, 100, nullptr, nullptr,
                                  g_instance, nullptr);
     HWND child = painted::Create(g_instance, L"Plain", 10, 10, 40, 40, parent, kChildOld);
-    painted::Pump();
+    Pump();
     painted::SetColour(child, kChildNew);
     InvalidateRect(parent, nullptr, FALSE);
-    painted::Pump();
+    Pump();
     check::ByPlatform("a parent without WS_CLIPCHILDREN invalidated: its child's pixels",
                       painted::Pixel(child, 5, 5), kChildOld, kChildNew);
     DestroyWindow(parent);
