@@ -22,9 +22,9 @@ const int kSmallHeight = 272, kLargeHeight = 258;
 const UINT kCloseCommand = 1234;
 const POINT kClose = {228, 260};  // the close button of the small dialog
 
-// What the parent read from the configuration dialog when it closed it.
+// What the configuration dialog hands back: the ticked items.
 struct Results {
-    int autoload = -1, sound = -1, count = -1;
+    int count = -1;
     std::vector<std::wstring> names;
 };
 
@@ -37,10 +37,8 @@ protected:
     void SetUp() override {
         ConfigTest::SetUp();
         registered = appState.windowRegistry->count();
-        onCommand = [this](UINT command) {  // the parent takes the results and deletes the dialog
-            if (command != kCloseCommand) return;
-            if constexpr (kConfig) results = Read();
-            Close();
+        onCommand = [this](UINT command) {  // the parent deletes the dialog
+            if (command == kCloseCommand) Close();
         };
     }
     // Shows a dialog, in place of the one shown before.
@@ -59,7 +57,7 @@ protected:
         dialog = nullptr;
     }
     Results Read() {
-        Results read{dialog->Autoload(), dialog->Sound(), dialog->SelectedCount(), {}};
+        Results read{dialog->SelectedCount(), {}};
         ApplicationItem* selected = dialog->SelectedItems();
         for (int i = 0; i < read.count; ++i) read.names.push_back(selected[i].name);
         delete[] selected;
@@ -170,25 +168,6 @@ TEST_F(ConfigDialogTest, ItShowsTableAndOptionsAndOnlyTapsOnTheBoxesFlipTheOptio
     }
     Tap({27, 207});
     EXPECT_EQ(ScreenArea(20, 202, 14, 12), BoxIcon(147));  // no trace of the tick is left
-}
-
-TEST_F(ConfigDialogTest, ARepaintKeepsTheScrolledTableAndTheParentReadsTheChoicesOnClosing) {
-    items = test::ProgramItems(10);
-    items[4].selected = 1;
-    Open(kSmallHeight, 0, 1);
-    Tap({120, 66 + 9});           // ticks item 0
-    Tap({210, 183});              // the table's line-down button
-    Tap({120, 66 + 7 * 18 - 9});  // ticks item 7, now in the last row
-    Tap({27, 207});               // autoload on
-    Tap({27, 237});               // sound off
-    const auto before = Shown();
-    Repaint(window);
-    EXPECT_EQ(Shown(), before);
-    Tap(kClose);
-    EXPECT_EQ(results.autoload, 1);
-    EXPECT_EQ(results.sound, 0);
-    EXPECT_EQ(results.count, 3);
-    EXPECT_EQ(results.names, (std::vector<std::wstring>{L"Item 0", L"Item 4", L"Item 7"}));
 }
 
 TEST_F(ConfigDialogTest, ADialogClosedBeforeItsFirstPaintHandsBackTheTicksItWasGiven) {

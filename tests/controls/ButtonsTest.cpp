@@ -1,6 +1,7 @@
 // The icon button and the repeat button under the stylus: what they show, what they send,
 // dragging off and back on, the far edges, name clashes and deletion.
 #include "support/ControlHost.h"
+#include "support/TestWindow.h"
 
 #include "app/ApplicationState.h"
 #include "ui/Colours.h"
@@ -94,12 +95,7 @@ TEST_F(Buttons, ANameInUseCreatesNothingAndDeletionLeavesNoWindowClassOrRegistry
         EXPECT_EQ(Make<IconButton>(bar, L"Close Button", kCommand, second), nullptr);  // its class exists already
         delete second;
         // A top-level window of a button's name is adopted, and outlives the button.
-        WNDCLASS wc = {};
-        wc.lpfnWndProc = DefWindowProc;
-        wc.lpszClassName = L"Info Button";
-        RegisterClass(&wc);
-        HWND top = CreateWindowEx(0, L"Info Button", L"Info Button", WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr,
-                                  nullptr, nullptr);
+        HWND top = test::MakeWindow(L"Info Button", WS_VISIBLE, 0, 0, 20, 20, nullptr, DefWindowProc);
         IconButton* finder = nullptr;
         EXPECT_EQ(Make<IconButton>(bar, L"Info Button", kCommand, finder), nullptr);
         EXPECT_EQ(finder->Window(), top);

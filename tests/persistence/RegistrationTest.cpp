@@ -1,6 +1,5 @@
 #include "PersistenceFixture.h"
 #include "apps/StartupRegistration.h"
-#include "files/AppEvents.h"
 
 namespace {
 
@@ -60,20 +59,6 @@ TEST_F(PersistenceTest, Key4HoldsTheProgramDuringARunAndItsFactoryCommandAfterWh
     RestoreKey4();
     EXPECT_EQ(registry_text(kKey4, L""), L"\"\\Windows\\tasks.exe\"");
     EXPECT_EQ(device.registry->open_handles(), 0u);
-}
-
-TEST_F(PersistenceTest, AutoloadRegistersAndRemovesTheWakeUpStart) {
-    use_start_menu(L"\\Windows\\Start Menu\\");
-    FormShortcutCommand();
-    ApplyAutoload(1);
-    EXPECT_EQ(emu::registered_wakeup_apps(device),
-              (std::vector<std::wstring>{L"\"\\Windows\\Start Menu\\Tesselink.lnk\""}));
-    ApplyAutoload(0);
-    EXPECT_TRUE(emu::registered_wakeup_apps(device).empty());
-    auto events = device.log.events("run-app-at-event");
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].number("event"), 11);
-    EXPECT_EQ(events[1].number("event"), 0);
 }
 
 }  // namespace

@@ -83,15 +83,12 @@ TEST(BarKeys, EachHidesTheBarAndKeys1To3And5OpenTheirCommandsWhileKey4FromTheShe
 
 TEST_F(Bar, DocksAtTheBottomOrFillsTheScreenWithItsChildrenInPlaceInEitherSize) {
     // The bar's top, the strip's top and height and the buttons' row; on the way the rest
-    // is checked: the bar's bottom and width, the strip's left edge and width, the buttons'
-    // left edges.
+    // is checked: the strip's left edge and width, the buttons' left edges.
     auto take = [this] {
         std::array<int, 4> layout{};
         device.run([&] {
             RECT bar, strip;
             GetWindowRect(appState.bar, &bar);
-            EXPECT_EQ(bar.bottom, 320);
-            EXPECT_EQ(bar.right - bar.left, 240);
             const POINT at = Position(appState.stripWindow);
             GetClientRect(appState.stripWindow, &strip);
             EXPECT_EQ(at.x, 5);

@@ -62,11 +62,7 @@ TEST_F(MessageBoxes, ATapOnEachButtonReturnsItsId) {
             tap_button(box->buttons[i]);
             EXPECT_EQ(answer, c.buttons[i]);
             EXPECT_FALSE(host().message_box());
-            auto logged = events("message-box").back();
-            EXPECT_EQ(logged.text("caption"), "Lists");
-            EXPECT_EQ(logged.text("text"), "Save the changes to the list?");
-            EXPECT_EQ(logged.number("style"), static_cast<long long>(c.style | MB_ICONQUESTION));
-            EXPECT_EQ(logged.number("answer"), c.buttons[i]);
+            EXPECT_EQ(events("message-box").back().number("answer"), c.buttons[i]);
         }
     }
 }
