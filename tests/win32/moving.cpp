@@ -164,6 +164,15 @@ void TopLevelWindows() {
                     RECT{0, 30, 100, 44});
     check::SameRect("a child moved with its parent stays valid", painted::UpdateBounds(child), RECT{0, 0, 0, 0});
     DestroyWindow(plain);
+
+    HWND under = painted::Create(g_instance, L"Redraw", 20, 100, 100, 100, nullptr, kParentOld);
+    HWND over = painted::Create(g_instance, L"Plain", 20, 100, 100, 50, nullptr, kChildOld);
+    Pump();
+    SetWindowPos(under, over, 0, 0, 100, 120, SWP_NOMOVE | SWP_NOACTIVATE);
+    check::SameRect("a class redraw invalidates the covered part of the window too", painted::UpdateBounds(under),
+                    RECT{0, 0, 100, 120});
+    DestroyWindow(over);
+    DestroyWindow(under);
 }
 
 }  // namespace
