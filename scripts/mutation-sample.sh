@@ -113,20 +113,25 @@ caught=0 missed=0 broken=0
 report=()
 for i in "${!names[@]}"; do
   target=$source_copy/${files[$i]}
-  saved=$(mktemp)
-  cp "$target" "$saved"
-  # shellcheck disable=SC2086
-  if ! replace_once "$target" "${froms[$i]}" "${tos[$i]}" >"$scratch/last.err" 2>&1; then
+  if [ ! -f "$target" ]; then
+    echo "error: no file ${files[$i]}" >"$scratch/last.err"
     outcome=BROKEN
-  elif ! build_suites ${suites[$i]} >"$scratch/last.err" 2>&1; then
-    outcome=BROKEN
-  elif run_suites ${suites[$i]} >"$scratch/last.log" 2>&1; then
-    outcome=MISSED
   else
-    outcome=CAUGHT
+    saved=$(mktemp)
+    cp "$target" "$saved"
+    # shellcheck disable=SC2086
+    if ! replace_once "$target" "${froms[$i]}" "${tos[$i]}" >"$scratch/last.err" 2>&1; then
+      outcome=BROKEN
+    elif ! build_suites ${suites[$i]} >"$scratch/last.err" 2>&1; then
+      outcome=BROKEN
+    elif run_suites ${suites[$i]} >"$scratch/last.log" 2>&1; then
+      outcome=MISSED
+    else
+      outcome=CAUGHT
+    fi
+    cp "$saved" "$target"  # a newer timestamp than the fault's: the next build undoes it
+    rm -f "$saved"
   fi
-  cp "$saved" "$target"  # a newer timestamp than the fault's: the next build undoes it
-  rm -f "$saved"
   case $outcome in
     CAUGHT) caught=$((caught + 1)) ;;
     MISSED) missed=$((missed + 1)); report+=("missed: ${names[$i]}") ;;
