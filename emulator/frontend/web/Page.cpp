@@ -52,7 +52,9 @@ void Page::add_events(const std::string& json) {
     MAIN_THREAD_EM_ASM({ Module['page'].addEvents(JSON.parse(UTF8ToString($0))); }, json.c_str());
 }
 
-void Page::beep() { MAIN_THREAD_EM_ASM({ Module['page'].beep(); }); }
+// Without waiting: the page's first beep starts its audio, which holds the page's thread
+// for over a tenth of a second, and the device's next frame need not wait for a sound.
+void Page::beep() { MAIN_THREAD_ASYNC_EM_ASM({ Module['page'].beep(); }); }
 
 void Page::device_ended(bool reset) { MAIN_THREAD_EM_ASM({ Module['page'].deviceEnded(!!$0); }, reset); }
 
