@@ -29,6 +29,16 @@ BOOL draw_shape(HDC hdc, RECT box, SIZE corner) {
     return TRUE;
 }
 
+// What FillRect fills of `rect`: a rectangle given with its edges the wrong way round is
+// filled mirrored, its larger edge inside and its smaller one outside, as a pattern blit
+// with a negative extent fills it.
+RECT filled_area(const RECT& rect) {
+    RECT area = rect;
+    if (area.right < area.left) area = {area.right + 1, area.top, area.left + 1, area.bottom};
+    if (area.bottom < area.top) area = {area.left, area.bottom + 1, area.right, area.top + 1};
+    return area;
+}
+
 }  // namespace
 
 extern "C" {
@@ -86,7 +96,7 @@ int WINAPI FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
     GdiObject* object = dc ? current_gdi()->objects.get(hbr) : nullptr;
     Brush* brush = object ? object->as<Brush>() : nullptr;
     if (!brush || !lprc) return 0;
-    if (brush->style != BS_NULL) dc->canvas().fill(*lprc, pixel_of(brush->colour));
+    if (brush->style != BS_NULL) dc->canvas().fill(filled_area(*lprc), pixel_of(brush->colour));
     return 1;
 }
 

@@ -17,6 +17,8 @@ void Rectangles() {
     Canvas canvas(40, 40);
     SelectObject(canvas.dc, g_red);
     painted::Fill(canvas.dc, RECT{30, 30, 35, 35}, kBlue);
+    painted::Fill(canvas.dc, RECT{39, 39, 36, 36}, kBlue);
+    painted::Fill(canvas.dc, RECT{2, 39, 0, 37}, kBlue);
     Rectangle(canvas.dc, 5, 5, 15, 12);
     RoundRect(canvas.dc, 5, 15, 25, 35, 8, 8);
     SelectObject(canvas.dc, GetStockObject(NULL_BRUSH));
@@ -28,6 +30,10 @@ void Rectangles() {
         {"FillRect fills up to right-1, bottom-1", 34, 34, kBlue},
         {"FillRect leaves out the right edge", 35, 30, kWhite},
         {"FillRect leaves out the bottom edge", 30, 35, kWhite},
+        {"FillRect with its edges reversed leaves out the smaller ones", 36, 36, kWhite},
+        {"... and fills up to the larger ones", 39, 39, kBlue},
+        {"... in either direction alone", 1, 38, kBlue},
+        {"... leaving out its smaller edge there too", 0, 37, kWhite},
         {"Rectangle outlines at right-1", 14, 8, kBlack},
         {"Rectangle outlines at bottom-1", 10, 11, kBlack},
         {"Rectangle fills inside with the brush", 6, 6, kRed},
