@@ -3,6 +3,7 @@
 #pragma once
 #include <string.h>
 
+#include <cedevice.h>
 #include <windef.h>
 #include <winerror.h>
 
@@ -152,23 +153,6 @@ BOOL WINAPI GetVersionExW(LPOSVERSIONINFOW lpVersionInformation);
 #define BATTERY_FLAG_UNKNOWN 0xFF
 #define BATTERY_PERCENTAGE_UNKNOWN 0xFF
 #define BATTERY_LIFE_UNKNOWN 0xFFFFFFFF
-
-typedef struct _SYSTEM_POWER_STATUS_EX {
-    BYTE ACLineStatus;
-    BYTE BatteryFlag;
-    BYTE BatteryLifePercent;
-    BYTE Reserved1;
-    DWORD BatteryLifeTime;
-    DWORD BatteryFullLifeTime;
-    BYTE Reserved2;
-    BYTE BackupBatteryFlag;
-    BYTE BackupBatteryLifePercent;
-    BYTE Reserved3;
-    DWORD BackupBatteryLifeTime;
-    DWORD BackupBatteryFullLifeTime;
-} SYSTEM_POWER_STATUS_EX, *PSYSTEM_POWER_STATUS_EX, *LPSYSTEM_POWER_STATUS_EX;
-
-BOOL WINAPI GetSystemPowerStatusEx(PSYSTEM_POWER_STATUS_EX pstatus, BOOL fUpdate);
 
 typedef struct _MEMORYSTATUS {
     DWORD dwLength;

@@ -1,6 +1,7 @@
 // USER: window classes and windows, messages and the message loop, input, painting,
 // icons, message boxes and system parameters.
 #pragma once
+#include <cedevice.h>
 #include <windef.h>
 
 #ifdef __cplusplus
@@ -118,12 +119,6 @@ typedef LRESULT (CALLBACK *WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 #define VK_RIGHT 0x27
 #define VK_DOWN 0x28
 #define VK_F1 0x70
-#define VK_APP1 0xC1
-#define VK_APP2 0xC2
-#define VK_APP3 0xC3
-#define VK_APP4 0xC4
-#define VK_APP5 0xC5
-#define VK_APP6 0xC6
 
 // MessageBox and MessageBeep.
 #define MB_OK 0x00000000L
@@ -160,7 +155,6 @@ typedef LRESULT (CALLBACK *WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 // System parameters and metrics.
 #define SPI_GETWORKAREA 48
 #define SPI_GETPLATFORMTYPE 257
-#define SPI_GETOEMINFO 258
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
 
